@@ -1,0 +1,32 @@
+#include "input_fields.h"
+
+#include "control_ids.h"
+#include "number_text.h"
+
+const InputField kInputFields[kInputFieldCount] = {
+    {ID_H, "H", "m", &BracingInputs::H},
+    {ID_B, "B", "m", &BracingInputs::B},
+    {ID_N, "n", "", &BracingInputs::n},
+    {ID_T, "T", "kN", &BracingInputs::T},
+    {ID_W, "W", "kN", &BracingInputs::W},
+    {ID_A, "A", "cm2", &BracingInputs::A},
+    {ID_I, "i", "cm", &BracingInputs::i},
+};
+
+const InputField* FindInputField(int id) {
+    for (const InputField& field : kInputFields) {
+        if (field.id == id) {
+            return &field;
+        }
+    }
+    return nullptr;
+}
+
+bool StoreFieldText(BracingInputs& inputs, int id, const char* text) {
+    const InputField* field = FindInputField(id);
+    if (field == nullptr) {
+        return false;
+    }
+    inputs.*(field->value) = TextToNumber(text);
+    return true;
+}
