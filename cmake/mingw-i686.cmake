@@ -1,10 +1,11 @@
-# Cross build for 32-bit Windows with MinGW-w64.
+# Cross build for 32-bit Windows with MinGW-w64. The posix thread model:
+# GoogleTest needs std::mutex; everything links statically all the same.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 
 set(BRACING_MINGW_TRIPLE i686-w64-mingw32)
-set(CMAKE_C_COMPILER ${BRACING_MINGW_TRIPLE}-gcc)
-set(CMAKE_CXX_COMPILER ${BRACING_MINGW_TRIPLE}-g++)
+set(CMAKE_C_COMPILER ${BRACING_MINGW_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${BRACING_MINGW_TRIPLE}-g++-posix)
 set(CMAKE_RC_COMPILER ${BRACING_MINGW_TRIPLE}-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/${BRACING_MINGW_TRIPLE})

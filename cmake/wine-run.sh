@@ -5,6 +5,10 @@
 set -e
 prefix=$1
 shift
+case $prefix in
+  /*) ;;
+  *) prefix=$PWD/$prefix ;;
+esac
 
 export WINEPREFIX="$prefix"
 export WINEARCH=win32
