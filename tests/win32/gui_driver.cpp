@@ -131,10 +131,14 @@ void PasteText(HWND dialog, const std::string& text) {
     Pump(dialog, 200);
 }
 
+// WM_GETTEXT itself: GetWindowText does not ask controls of other processes.
 std::string ControlText(HWND control) {
-    const int length = GetWindowTextLengthW(control);
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(control, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    GetWindowTextW(control, &text[0], length + 1);
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(control, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(&text[0]),
+                        SMTO_ABORTIFHUNG, 2000, &copied);
     return ToUtf8(text.c_str());
 }
 
