@@ -3,6 +3,8 @@
 #include "control_ids.h"
 #include "number_text.h"
 
+#include <algorithm>
+
 const InputField kInputFields[kInputFieldCount] = {
     {ID_H, "H", "m", &BracingInputs::H},
     {ID_B, "B", "m", &BracingInputs::B},
@@ -14,12 +16,10 @@ const InputField kInputFields[kInputFieldCount] = {
 };
 
 const InputField* FindInputField(int id) {
-    for (const InputField& field : kInputFields) {
-        if (field.id == id) {
-            return &field;
-        }
-    }
-    return nullptr;
+    const InputField* end = kInputFields + kInputFieldCount;
+    const InputField* found = std::find_if(
+        kInputFields, end, [id](const InputField& field) { return field.id == id; });
+    return found == end ? nullptr : found;
 }
 
 bool StoreFieldText(BracingInputs& inputs, int id, const char* text) {
