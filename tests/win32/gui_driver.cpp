@@ -155,12 +155,12 @@ void Activate(HWND window) {
     Pump(window, 100);
 }
 
-ModalWatcher::ModalWatcher(WORD closingKey) {
+ModalWatcher::ModalWatcher(WORD closingKey, UINT intervalMs) {
     g_watch = new WatchState;
     g_watch->closingKey = closingKey;
     // Only boxes that open from now on: the dialog under test stays.
     EnumThreadWindows(GetCurrentThreadId(), RememberWindow, 0);
-    timer_ = SetTimer(nullptr, 0, 100, OnTimer);
+    timer_ = SetTimer(nullptr, 0, intervalMs, OnTimer);
 }
 
 ModalWatcher::~ModalWatcher() {

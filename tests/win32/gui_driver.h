@@ -42,7 +42,7 @@ struct SeenBox {
 // recording it.
 class ModalWatcher {
 public:
-    explicit ModalWatcher(WORD closingKey = VK_RETURN);
+    explicit ModalWatcher(WORD closingKey = VK_RETURN, UINT intervalMs = 100);
     ~ModalWatcher();
     ModalWatcher(const ModalWatcher&) = delete;
     ModalWatcher& operator=(const ModalWatcher&) = delete;
