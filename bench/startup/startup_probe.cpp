@@ -1,7 +1,7 @@
-// startup_probe ROUNDS PROGRAM...
+// startup_probe ROUNDS PROGRAM YARDSTICK...
 // Starts each program in turn, ROUNDS times, and measures the time from
 // CreateProcess to its first visible window; then closes it. Prints each
-// program's median and the median ratio of the first to the second.
+// program's median and the ratio of PROGRAM's median to each yardstick's.
 #include <windows.h>
 
 #include <algorithm>
@@ -77,15 +77,17 @@ double Median(std::vector<double> values) {
 
 int main(int argc, char** argv) {
     if (argc < 4) {
-        std::fprintf(stderr, "usage: startup_probe ROUNDS PROGRAM BASELINE\n");
+        std::fprintf(stderr, "usage: startup_probe ROUNDS PROGRAM YARDSTICK...\n");
         return 2;
     }
     const int rounds = std::atoi(argv[1]);
-    std::vector<std::vector<double>> times(2);
-    TimeToWindow(argv[2]);  // warm the file cache and the Wine server
-    TimeToWindow(argv[3]);
+    const int count = argc - 2;
+    std::vector<std::vector<double>> times(static_cast<size_t>(count));
+    for (int k = 0; k < count; ++k) {
+        TimeToWindow(argv[2 + k]);  // warm the file cache and the Wine server
+    }
     for (int round = 0; round < rounds; ++round) {
-        for (int k = 0; k < 2; ++k) {  // interleaved, so drift hits both alike
+        for (int k = 0; k < count; ++k) {  // interleaved, so drift hits all alike
             const double ms = TimeToWindow(argv[2 + k]);
             if (ms < 0) {
                 std::fprintf(stderr, "%s: no window\n", argv[2 + k]);
@@ -94,10 +96,14 @@ int main(int argc, char** argv) {
             times[static_cast<size_t>(k)].push_back(ms);
         }
     }
-    const double program = Median(times[0]);
-    const double baseline = Median(times[1]);
-    std::printf("%-24s median %7.1f ms to its window (%d runs)\n", "calculator", program, rounds);
-    std::printf("%-24s median %7.1f ms to its window (%d runs)\n", "one-button dialog", baseline, rounds);
-    std::printf("ratio %.2f (target 1.10 or less)\n", program / baseline);
+    std::vector<double> medians;
+    for (int k = 0; k < count; ++k) {
+        medians.push_back(Median(times[static_cast<size_t>(k)]));
+        std::printf("%-22s median %7.1f ms to its window (%d runs)\n", argv[2 + k],
+                    medians.back(), rounds);
+    }
+    for (int k = 1; k < count; ++k) {
+        std::printf("%s / %s: %.2f\n", argv[2], argv[2 + k], medians[0] / medians[static_cast<size_t>(k)]);
+    }
     return 0;
 }
