@@ -15,3 +15,12 @@ echo "== win32: the program and its tests under Wine"
 cmake --preset win32
 cmake --build --preset win32
 xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset win32
+
+echo "== sanitize: native tests under ASan and UBSan"
+cmake --preset sanitize
+cmake --build --preset sanitize
+ctest --preset sanitize
+echo "== fuzz: 30 s over text to number, the calculation and the texts"
+bash fuzz/run.sh
+echo "== cppcheck"
+bash scripts/cppcheck.sh
