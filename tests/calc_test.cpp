@@ -23,6 +23,18 @@ BracingInputs FirstExample() {
     return in;
 }
 
+BracingInputs SecondExample() {
+    BracingInputs in;
+    in.H = 9;
+    in.B = 6;
+    in.n = 2;
+    in.T = 15;
+    in.W = 35;
+    in.A = 15.5;
+    in.i = 2.8;
+    return in;
+}
+
 BracingResults Compute(const BracingInputs& in) {
     BracingResults out;
     EXPECT_TRUE(ComputeBracing(in, out));
@@ -70,14 +82,7 @@ TEST(BracingCalculation, FirstWorkedExample) {
 }
 
 TEST(BracingCalculation, SecondWorkedExample) {
-    BracingInputs in;
-    in.H = 9;
-    in.B = 6;
-    in.n = 2;
-    in.T = 15;
-    in.W = 35;
-    in.A = 15.5;
-    in.i = 2.8;
+    const BracingInputs in = SecondExample();
     ExpectResults(Compute(in), {
         {&BracingResults::L, "L", 10.816654, 1e-6},
         {&BracingResults::N1, "N1", 45.069391, 1e-6},
@@ -94,14 +99,7 @@ TEST(BracingCalculation, SecondWorkedExample) {
 TEST(BracingCalculation, BitIdenticalOnEveryTarget) {
     // Pinned bit for bit: a contracted multiply-add, x87 precision or a
     // regrouped formula changes at least one of these.
-    BracingInputs in;
-    in.H = 9;
-    in.B = 6;
-    in.n = 2;
-    in.T = 15;
-    in.W = 35;
-    in.A = 15.5;
-    in.i = 2.8;
+    const BracingInputs in = SecondExample();
     const BracingResults r = Compute(in);
     EXPECT_EQ(r.L, 0x1.5a22073490377p+3);
     EXPECT_EQ(r.N1, 0x1.688e1cd6c0e47p+5);

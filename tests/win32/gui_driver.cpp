@@ -1,5 +1,7 @@
 #include "gui_driver.h"
 
+#include "ui/dialogs.h"
+
 namespace {
 
 struct WatchState {
@@ -74,6 +76,15 @@ BOOL CALLBACK FindModalBox(HWND window, LPARAM) {
 }
 
 }  // namespace
+
+HWND OpenMainDialog() {
+    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN),
+                                     nullptr, DialogFunc, 0);
+    if (dialog != nullptr) {
+        Activate(dialog);
+    }
+    return dialog;
+}
 
 void Pump(HWND dialog, int ms) {
     const DWORD end = GetTickCount() + static_cast<DWORD>(ms);

@@ -9,6 +9,10 @@
 #include <string>
 #include <vector>
 
+// The main window, modeless, from the real template with the real
+// DialogFunc, made active as the user would find it.
+HWND OpenMainDialog();
+
 // Runs the thread's messages for about `ms` milliseconds, giving dialog
 // keys (Tab, Enter, Esc) to `dialog` as its modal loop would.
 void Pump(HWND dialog, int ms = 150);

@@ -31,10 +31,8 @@ const Bay kFirstExample = {"6", "8", "2", "20", "30", "12", "3"};
 class MainDialog : public ::testing::Test {
 protected:
     void SetUp() override {
-        dialog_ = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN),
-                                     nullptr, DialogFunc, 0);
+        dialog_ = OpenMainDialog();
         ASSERT_NE(dialog_, nullptr);
-        Activate(dialog_);
     }
     void TearDown() override { DestroyWindow(dialog_); }
 

@@ -13,10 +13,8 @@ namespace {
 class AbusedDialog : public ::testing::Test {
 protected:
     void SetUp() override {
-        dialog_ = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN),
-                                     nullptr, DialogFunc, 0);
+        dialog_ = OpenMainDialog();
         ASSERT_NE(dialog_, nullptr);
-        Activate(dialog_);
         // The first example, set as a program would: each change notifies.
         const std::pair<int, const char*> bay[] = {{ID_H, "6"}, {ID_B, "8"}, {ID_N, "2"},
                                                    {ID_T, "20"}, {ID_W, "30"}, {ID_A, "12"},
