@@ -266,6 +266,8 @@ TEST(Program, EscLeavesItOpenAndTheAboutBoxComesAndGoes) {
     HWND about = program.FindWindowOf("关于本软件");
     ASSERT_NE(about, nullptr);
     Bring(about);
+    Sleep(200);
+    SaveWindowPicture(about, "about-box.bmp");
     SendKeys({}, VK_RETURN);
     EXPECT_TRUE(WaitFor([about] { return !IsWindow(about); }));
     EXPECT_EQ(program.ExitStatus(300), -99) << "closing the About box leaves the program";
