@@ -11,7 +11,7 @@ packages=(
   wine wine32:i386 wine64
   xvfb xauth x11-utils imagemagick
   fonts-wqy-microhei locales
-  libbenchmark-dev clang-14 libclang-rt-14-dev cppcheck
+  libbenchmark-dev clang-14 libclang-rt-14-dev cppcheck time
 )
 
 missing=()

@@ -1,0 +1,10 @@
+# Runs RUN on INPUT and compares its standard output with EXPECTED.
+execute_process(COMMAND ${RUN} ${INPUT} OUTPUT_FILE ${OUTPUT} RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "exit status ${status}")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${OUTPUT} ${EXPECTED} RESULT_VARIABLE differs)
+if(NOT differs EQUAL 0)
+  file(READ ${OUTPUT} got)
+  message(FATAL_ERROR "output differs from ${EXPECTED}:\n${got}")
+endif()
