@@ -1,7 +1,9 @@
 #!/bin/sh
 # Runs a Windows program under Wine: wine-run.sh PREFIX PROGRAM [ARGS...]
 # The prefix is made on first use, in a virtual desktop so that focus and
-# activation work without a window manager. Exit status is the program's.
+# activation work without a window manager. Without a display, the prefix
+# gets an Xvfb of its own, shared by every program run in it; it ends by
+# itself once the last window is gone. Exit status is the program's.
 set -e
 prefix=$1
 shift
@@ -16,8 +18,37 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export LC_ALL=zh_CN.UTF-8
 
+start_own_display() {
+  (
+    flock 8
+    if [ -f "$WINEPREFIX.display" ]; then
+      read -r number pid < "$WINEPREFIX.display"
+      if kill -0 "$pid" 2>/dev/null; then
+        exit 0
+      fi
+    fi
+    number=90
+    while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do
+      number=$((number + 1))
+    done
+    Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp -terminate \
+      </dev/null >/dev/null 2>&1 8>&- &
+    echo "$number $!" > "$WINEPREFIX.display"
+    for _ in $(seq 1 50); do
+      [ -e "/tmp/.X11-unix/X$number" ] && break
+      sleep 0.1
+    done
+  ) 8>"$WINEPREFIX.display.lock"
+  read -r number _ < "$WINEPREFIX.display"
+  export DISPLAY=":$number"
+}
+
+mkdir -p "$(dirname "$WINEPREFIX")"
+if [ -z "${DISPLAY:-}" ]; then
+  start_own_display
+fi
+
 if [ ! -f "$WINEPREFIX/.bracing-ready" ]; then
-  mkdir -p "$(dirname "$WINEPREFIX")"
   (
     flock 9
     if [ ! -f "$WINEPREFIX/.bracing-ready" ]; then
