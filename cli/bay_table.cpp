@@ -65,7 +65,10 @@ void BayTable::AppendHeader(const CsvRecord& header, std::string& line) const {
     AppendCsvField(line, "error", false);
 }
 
-void BayTable::AppendRow(const CsvRecord& row, std::string& line) const {
+bool BayTable::AppendRow(const CsvRecord& row, std::string& line) const {
+    if (row.size() != columnCount_) {
+        return false;
+    }
     BracingInputs inputs;
     for (int k = 0; k < kInputFieldCount; ++k) {
         StoreFieldText(inputs, kInputFields[k].id, row[columns_[k]].c_str());
@@ -81,4 +84,5 @@ void BayTable::AppendRow(const CsvRecord& row, std::string& line) const {
         AppendCsvField(line, accepted ? TrimmedText(FormatResultRow(result, results)) : "", false);
     }
     AppendCsvField(line, accepted ? "" : kRejectedText, false);
+    return true;
 }

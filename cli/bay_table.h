@@ -24,8 +24,9 @@ public:
     // The output header: the input columns as they came, the results, error.
     void AppendHeader(const CsvRecord& header, std::string& line) const;
 
-    // The output row for `row`, which must have ColumnCount() fields.
-    void AppendRow(const CsvRecord& row, std::string& line) const;
+    // The output row for `row`. Returns false, appending nothing, unless
+    // `row` has ColumnCount() fields.
+    bool AppendRow(const CsvRecord& row, std::string& line) const;
 
 private:
     std::size_t columns_[kInputFieldCount] = {};

@@ -1,98 +1,205 @@
 #include "csv_reader.h"
 
-CsvReader::CsvReader(std::FILE* input) : input_(input), buffer_(1 << 16) {}
+#include <cerrno>
+#include <climits>
+#include <cstring>
 
-int CsvReader::Peek() {
-    if (!pending_.empty()) {
-        return static_cast<unsigned char>(pending_.front());
-    }
-    if (position_ == filled_) {
-        filled_ = std::fread(buffer_.data(), 1, buffer_.size(), input_);
-        position_ = 0;
-        if (filled_ == 0) {
-            return EOF;
-        }
-    }
-    return static_cast<unsigned char>(buffer_[position_]);
+namespace {
+
+const char kByteOrderMark[] = "\xEF\xBB\xBF";
+constexpr std::size_t kByteOrderMarkSize = 3;
+
+bool StartsWithByteOrderMark(const char* from, const char* to) {
+    return static_cast<std::size_t>(to - from) >= kByteOrderMarkSize &&
+           std::memcmp(from, kByteOrderMark, kByteOrderMarkSize) == 0;
 }
 
-int CsvReader::Get() {
-    const int c = Peek();
-    if (!pending_.empty()) {
-        pending_.erase(0, 1);
-    } else if (c != EOF) {
-        ++position_;
+}  // namespace
+
+// The byte order mark is looked for in the first block, so a block holds
+// at least its three bytes (fread returns short only at the end).
+CsvReader::CsvReader(std::FILE* input, std::size_t blockSize)
+    : input_(input), block_(blockSize < 4 ? 4 : blockSize) {}
+
+CsvReader::CsvReader(const char* text, std::size_t size, std::size_t pieceSize)
+    : text_(text), textEnd_(text + size), pieceSize_(pieceSize == 0 ? 1 : pieceSize) {}
+
+bool CsvReader::Refill() {
+    if (input_ == nullptr) {
+        const std::size_t left = static_cast<std::size_t>(textEnd_ - text_);
+        if (left == 0) {
+            return false;
+        }
+        const std::size_t size = left < pieceSize_ ? left : pieceSize_;
+        next_ = text_;
+        end_ = text_ + size;
+        text_ += size;
+        return true;
     }
-    return c;
+    if (ended_) {
+        return false;  // a terminal would wait for more after the end
+    }
+    const std::size_t size = std::fread(block_.data(), 1, block_.size(), input_);
+    if (size == 0) {
+        ended_ = true;
+        if (std::ferror(input_)) {
+            failed_ = true;
+            readErrorNumber_ = errno;
+        }
+        return false;
+    }
+    next_ = block_.data();
+    end_ = next_ + size;
+    return true;
+}
+
+bool CsvReader::AtEnd() { return next_ == end_ && !Refill(); }
+
+void CsvReader::SkipByteOrderMark() {
+    if (input_ == nullptr) {
+        if (StartsWithByteOrderMark(text_, textEnd_)) {
+            text_ += kByteOrderMarkSize;
+        }
+        return;
+    }
+    if (!AtEnd() && StartsWithByteOrderMark(next_, end_)) {
+        next_ += kByteOrderMarkSize;
+    }
+}
+
+void CsvReader::CountLine() {
+    if (line_ < LONG_MAX) {
+        ++line_;
+    }
 }
 
 CsvStatus CsvReader::Next(CsvRecord& record) {
     if (!started_) {
         started_ = true;
-        // A spreadsheet's UTF-8 BOM is not part of the first header name.
-        const int bom[3] = {0xEF, 0xBB, 0xBF};
-        std::string start;
-        while (start.size() < 3 && Peek() == bom[start.size()]) {
-            start.push_back(static_cast<char>(Get()));
-        }
-        if (start.size() != 3) {
-            pending_ = start;  // not a BOM: the bytes are data
-        }
+        SkipByteOrderMark();
     }
-    if (Peek() == EOF) {
-        return std::ferror(input_) ? CsvStatus::ReadError : CsvStatus::End;
+    if (AtEnd()) {
+        return failed_ ? CsvStatus::ReadError : CsvStatus::End;
     }
     recordLine_ = line_;
-    std::size_t count = 0;
-    auto nextField = [&record, &count]() -> std::string& {
-        if (count == record.size()) {
+
+    // Fields are kept in `record`'s own strings while the record stays within
+    // the limits; past them the record is still read to its end, unkept.
+    std::size_t fieldCount = 0;
+    std::size_t keptBytes = 0;
+    bool tooLong = false;
+    std::string* field = nullptr;
+    auto beginField = [&]() {
+        ++fieldCount;
+        if (fieldCount > kMaxRecordFields) {
+            tooLong = true;
+        }
+        if (tooLong) {
+            field = nullptr;
+            return;
+        }
+        if (fieldCount > record.size()) {
             record.emplace_back();
         }
-        std::string& field = record[count++];
-        field.clear();
-        return field;
+        field = &record[fieldCount - 1];
+        field->clear();
     };
-    std::string* field = &nextField();
+    auto keep = [&](const char* from, std::size_t size) {
+        keptBytes += size;
+        if (keptBytes > kMaxRecordBytes) {
+            tooLong = true;
+            field = nullptr;
+        }
+        if (field != nullptr) {
+            field->append(from, size);
+        }
+    };
+    beginField();
+
     bool quoted = false;
+    bool atFieldStart = true;
     for (;;) {
-        int c = Get();
-        if (quoted) {
-            if (c == EOF) {
-                record.resize(count);
-                return std::ferror(input_) ? CsvStatus::ReadError : CsvStatus::UnterminatedQuote;
+        if (next_ == end_ && !Refill()) {
+            if (failed_) {
+                return CsvStatus::ReadError;  // a cut record is not a row
             }
-            if (c == '"') {
-                if (Peek() == '"') {
-                    Get();
-                    field->push_back('"');
-                } else {
-                    quoted = false;
-                }
+            if (quoted) {
+                return CsvStatus::UnterminatedQuote;
+            }
+            break;  // the last record has no line end
+        }
+        if (quoted) {
+            const char* p = next_;
+            while (p != end_ && *p != '"' && *p != '\n') {
+                ++p;
+            }
+            keep(next_, static_cast<std::size_t>(p - next_));
+            next_ = p;
+            if (p == end_) {
                 continue;
             }
-            if (c == '\n') {
-                ++line_;
+            ++next_;
+            if (*p == '\n') {
+                keep("\n", 1);
+                CountLine();
+                continue;
             }
-            field->push_back(static_cast<char>(c));
+            // A quote closes the field unless another follows it.
+            if (next_ == end_ && !Refill()) {
+                quoted = false;
+                continue;
+            }
+            if (*next_ == '"') {
+                keep("\"", 1);
+                ++next_;
+            } else {
+                quoted = false;
+            }
             continue;
         }
-        if (c == EOF || c == '\n' || (c == '\r' && Peek() == '\n')) {
-            if (c == '\r') {
-                Get();
+        if (atFieldStart) {
+            atFieldStart = false;
+            if (*next_ == '"') {
+                quoted = true;
+                openQuoteLine_ = line_;
+                openQuoteField_ = fieldCount;
+                ++next_;
+                continue;
             }
-            if (c != EOF) {
-                ++line_;
-            }
+        }
+        // Unquoted text, a quote inside it included, up to a separator.
+        const char* p = next_;
+        while (p != end_ && *p != ',' && *p != '\n' && *p != '\r') {
+            ++p;
+        }
+        keep(next_, static_cast<std::size_t>(p - next_));
+        next_ = p;
+        if (p == end_) {
+            continue;
+        }
+        const char separator = *p;
+        ++next_;
+        if (separator == ',') {
+            beginField();
+            atFieldStart = true;
+            continue;
+        }
+        if (separator == '\n') {
+            CountLine();
             break;
         }
-        if (c == ',') {
-            field = &nextField();
-        } else if (c == '"' && field->empty()) {
-            quoted = true;
-        } else {
-            field->push_back(static_cast<char>(c));
+        // CR ends the line before LF; alone it is data.
+        if ((next_ != end_ || Refill()) && *next_ == '\n') {
+            ++next_;
+            CountLine();
+            break;
         }
+        keep("\r", 1);
     }
-    record.resize(count);
-    return std::ferror(input_) ? CsvStatus::ReadError : CsvStatus::Record;
+    if (tooLong) {
+        record.clear();
+        return CsvStatus::TooLong;
+    }
+    record.resize(fieldCount);
+    return CsvStatus::Record;
 }
