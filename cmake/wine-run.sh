@@ -2,8 +2,8 @@
 # Runs a Windows program under Wine: wine-run.sh PREFIX PROGRAM [ARGS...]
 # The prefix is made on first use, in a virtual desktop so that focus and
 # activation work without a window manager. Without a display, the prefix
-# gets an Xvfb of its own, shared by every program run in it; it ends by
-# itself once the last window is gone. Exit status is the program's.
+# gets an Xvfb of its own, shared by every program run in it, which goes
+# once no Wine server is left running. Exit status is the program's.
 set -e
 prefix=$1
 shift
@@ -31,9 +31,15 @@ start_own_display() {
     while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do
       number=$((number + 1))
     done
-    Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp -terminate \
+    Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp \
       </dev/null >/dev/null 2>&1 8>&- &
-    echo "$number $!" > "$WINEPREFIX.display"
+    xvfb=$!
+    echo "$number $xvfb" > "$WINEPREFIX.display"
+    (
+      sleep 20
+      while pgrep "^wineserver" >/dev/null; do sleep 5; done
+      kill "$xvfb"
+    ) </dev/null >/dev/null 2>&1 8>&- &
     for _ in $(seq 1 50); do
       [ -e "/tmp/.X11-unix/X$number" ] && break
       sleep 0.1

@@ -14,7 +14,7 @@ ctest --preset native
 echo "== win32: the program and its tests under Wine"
 cmake --preset win32
 cmake --build --preset win32
-ctest --preset win32
+xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset win32
 
 echo "== sanitize: native tests under ASan and UBSan"
 cmake --preset sanitize
