@@ -26,7 +26,9 @@ std::vector<std::string> DialogTexts(const std::vector<const char*>& typed) {
     }
     std::vector<std::string> texts(kResultRowCount);
     std::transform(std::begin(kResultRows), std::end(kResultRows), texts.begin(),
-                   [&r](const ResultRow& row) { return TrimmedText(FormatResultRow(row, r)); });
+                   [&r](const ResultRow& row) -> std::string {
+                       return TrimmedText(FormatResultRow(row, r));  // copy before the text goes
+                   });
     return texts;
 }
 
