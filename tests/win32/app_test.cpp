@@ -12,13 +12,6 @@
 
 namespace {
 
-std::string ProgramPath() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path);
-    return folder.substr(0, folder.find_last_of("\\/") + 1) + "bracing.exe";
-}
-
 bool WaitFor(const std::function<bool()>& condition, int ms = 10000) {
     const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
     while (!condition()) {
@@ -53,21 +46,9 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
     return TRUE;
 }
 
+// A key as the user presses it, with time for the program to take it.
 void SendKeys(std::initializer_list<WORD> held, WORD key) {
-    std::vector<INPUT> inputs;
-    auto add = [&inputs](WORD vk, bool up) {
-        INPUT input = {};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = vk;
-        input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
-        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-        inputs.push_back(input);
-    };
-    for (WORD vk : held) add(vk, false);
-    add(key, false);
-    add(key, true);
-    for (WORD vk : held) add(vk, true);
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    SendKeyChord(held, key);
     Sleep(30);
 }
 

@@ -21,15 +21,6 @@ std::string ToUtf8(const wchar_t* text) {
     return out;
 }
 
-void SendKey(WORD vk, bool up) {
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    SendInput(1, &input, sizeof input);
-}
-
 BOOL CALLBACK CollectStatic(HWND child, LPARAM param) {
     SeenBox* box = reinterpret_cast<SeenBox*>(param);
     char className[32] = {};
@@ -77,6 +68,30 @@ BOOL CALLBACK FindModalBox(HWND window, LPARAM) {
 
 }  // namespace
 
+std::string ProgramPath() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    const std::string self(path);
+    return self.substr(0, self.find_last_of("\\/") + 1) + "bracing.exe";
+}
+
+void SendKeyChord(std::initializer_list<WORD> held, WORD key) {
+    std::vector<INPUT> inputs;
+    auto add = [&inputs](WORD vk, bool up) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = vk;
+        input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
+        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        inputs.push_back(input);
+    };
+    for (WORD vk : held) add(vk, false);
+    add(key, false);
+    add(key, true);
+    for (WORD vk : held) add(vk, true);
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
 HWND OpenMainDialog() {
     HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN),
                                      nullptr, DialogFunc, 0);
@@ -102,8 +117,7 @@ void Pump(HWND dialog, int ms) {
 }
 
 void PressKey(HWND dialog, WORD virtualKey) {
-    SendKey(virtualKey, false);
-    SendKey(virtualKey, true);
+    SendKeyChord({}, virtualKey);
     Pump(dialog, 60);
 }
 
@@ -113,12 +127,9 @@ void TypeKeys(HWND dialog, const std::string& text) {
         const WORD vk = LOBYTE(scan);
         const bool shift = (HIBYTE(scan) & 1) != 0;
         if (shift) {
-            SendKey(VK_SHIFT, false);
-        }
-        SendKey(vk, false);
-        SendKey(vk, true);
-        if (shift) {
-            SendKey(VK_SHIFT, true);
+            SendKeyChord({VK_SHIFT}, vk);
+        } else {
+            SendKeyChord({}, vk);
         }
         Pump(dialog, 5);
     }
@@ -135,10 +146,7 @@ void PasteText(HWND dialog, const std::string& text) {
         SetClipboardData(CF_TEXT, memory);
         CloseClipboard();
     }
-    SendKey(VK_CONTROL, false);
-    SendKey('V', false);
-    SendKey('V', true);
-    SendKey(VK_CONTROL, true);
+    SendKeyChord({VK_CONTROL}, 'V');
     Pump(dialog, 200);
 }
 

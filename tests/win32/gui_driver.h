@@ -6,12 +6,19 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
 // The main window, modeless, from the real template with the real
 // DialogFunc, made active as the user would find it.
 HWND OpenMainDialog();
+
+// bracing.exe, built beside the test programs.
+std::string ProgramPath();
+
+// One SendInput batch: `held` down, `key` pressed and released, `held` up.
+void SendKeyChord(std::initializer_list<WORD> held, WORD key);
 
 // Runs the thread's messages for about `ms` milliseconds, giving dialog
 // keys (Tab, Enter, Esc) to `dialog` as its modal loop would.

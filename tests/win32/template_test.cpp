@@ -1,5 +1,6 @@
 // The dialog templates as built into bracing.exe, read back from the
 // module and checked against the layout the program is drawn to.
+#include "gui_driver.h"
 #include "ui/control_ids.h"
 
 #include <windows.h>
@@ -195,13 +196,6 @@ Template Parse(const void* data) {
         t.items.push_back(item);
     }
     return t;
-}
-
-std::string ProgramPath() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path);
-    return folder.substr(0, folder.find_last_of("\\/") + 1) + "bracing.exe";
 }
 
 class BuiltProgram : public ::testing::Test {
