@@ -22,11 +22,15 @@ const InputField* FindInputField(int id) {
     return found == end ? nullptr : found;
 }
 
-bool StoreFieldText(BracingInputs& inputs, int id, const char* text) {
+bool StoreFieldValue(BracingInputs& inputs, int id, double value) {
     const InputField* field = FindInputField(id);
     if (field == nullptr) {
         return false;
     }
-    inputs.*(field->value) = TextToNumber(text);
+    inputs.*(field->value) = value;
     return true;
+}
+
+bool StoreFieldText(BracingInputs& inputs, int id, const char* text) {
+    return StoreFieldValue(inputs, id, TextToNumber(text));
 }

@@ -17,8 +17,9 @@ extern const InputField kInputFields[kInputFieldCount];
 // The field with this control ID, or null.
 const InputField* FindInputField(int id);
 
-// Sets the input that field `id` feeds from the field's text. Returns false,
-// changing nothing, when `id` is not an input field.
+// Sets the input that field `id` feeds, from a value or from the field's
+// text. Returns false, changing nothing, when `id` is not an input field.
+bool StoreFieldValue(BracingInputs& inputs, int id, double value);
 bool StoreFieldText(BracingInputs& inputs, int id, const char* text);
 
 #endif

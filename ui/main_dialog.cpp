@@ -26,8 +26,7 @@ void ReadInputField(HWND hwndDlg, int id) {
         text = static_cast<char*>(std::malloc(static_cast<std::size_t>(length) + 1));
         if (text == nullptr) {
             // Never compute with a number other than the one shown.
-            g_dialog.inputs.*(FindInputField(id)->value) =
-                std::numeric_limits<double>::quiet_NaN();
+            StoreFieldValue(g_dialog.inputs, id, std::numeric_limits<double>::quiet_NaN());
             return;
         }
     }
