@@ -10,7 +10,8 @@ packages=(
   g++-mingw-w64-i686 binutils-mingw-w64-i686
   wine wine32:i386 wine64
   xvfb xauth x11-utils imagemagick
-  fonts-wqy-microhei locales
+  fonts-wqy-microhei xfonts-wqy locales
+  chromium poppler-utils unzip
   libbenchmark-dev clang-14 libclang-rt-14-dev cppcheck time
 )
 
@@ -29,6 +30,9 @@ if [ "${#missing[@]}" -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-if ! locale -a 2>/dev/null | grep -qiE '^zh_CN\.utf-?8$'; then
-  $SUDO localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
-fi
+# zh_CN for the dialog tests; en_US for the test on a Western system.
+for locale in zh_CN en_US; do
+  if ! locale -a 2>/dev/null | grep -qiE "^$locale\.utf-?8\$"; then
+    $SUDO localedef -i "$locale" -f UTF-8 "$locale.UTF-8"
+  fi
+done
