@@ -21,9 +21,8 @@ set(BRACING_RC_INPUTS
 
 function(bracing_add_resources target)
   target_sources(${target} PRIVATE ${BRACING_RC})
-  set_source_files_properties(${BRACING_RC} PROPERTIES
-    OBJECT_DEPENDS "${BRACING_RC_INPUTS}"
-    INCLUDE_DIRECTORIES ${BRACING_VERSION_DIR})
+  target_include_directories(${target} PRIVATE ${BRACING_VERSION_DIR})
+  set_source_files_properties(${BRACING_RC} PROPERTIES OBJECT_DEPENDS "${BRACING_RC_INPUTS}")
   if(MSVC)
     # The script brings its own manifest; the linker's would be a second.
     target_link_options(${target} PRIVATE /MANIFEST:NO)
