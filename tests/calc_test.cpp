@@ -79,6 +79,7 @@ TEST(BracingCalculation, OnlyPositiveHeightWidthAndFramesAreAccepted) {
         {"zero frames", 6, 8, 0, false},
         {"negative zero height", -0.0, 8, 2, false},
         {"minus infinity width", 6, -kInf, 2, false},
+        {"small is not zero", 0.01, 0.01, 0.01, true},
         {"NaN height: 0 >= NaN is false, so it passes", kNaN, 8, 2, true},
         {"infinite frames: no load per frame", 6, 8, kInf, true},
     };
