@@ -45,7 +45,6 @@ bool TakeValue(const std::string& option, const std::string& value, CommandLine&
 bool ParseCommandLine(const std::vector<std::string>& arguments, CommandLine& line,
                       std::string& error) {
     line = CommandLine();
-    error.clear();
     bool optionsEnded = false;
     bool inputNamed = false;
     for (std::size_t k = 0; k < arguments.size(); ++k) {

@@ -83,7 +83,6 @@ bool InputDecoder::Next(const char*& begin, const char*& end) {
         TakeByteOrderMark();
     }
     out_.clear();
-    counted_ = 0;
     for (;;) {
         Decode();
         if (!out_.empty()) {
@@ -93,7 +92,6 @@ bool InputDecoder::Next(const char*& begin, const char*& end) {
             return false;  // with bytes left, the next Decode() sees the end and takes them
         }
     }
-    lines_.Pass(out_.data() + counted_, out_.data() + out_.size());
     begin = out_.data();
     end = begin + out_.size();
     return true;
@@ -105,7 +103,7 @@ void InputDecoder::Decode() {
         const char* from = in_.data() + inBegin_;
         const char* end = in_.data() + inEnd_;
         const char* to = std::find_if(from, end, [](char c) { return !IsAscii(c); });
-        out_.append(from, to);
+        Emit(from, to);
         inBegin_ = static_cast<std::size_t>(to - in_.data());
         if (inBegin_ == inEnd_) {
             return;
@@ -144,7 +142,7 @@ void InputDecoder::DecodeUtf8() {
         while (p != end && (size = Utf8SequenceSize(p, end)) > 0) {
             p += size;
         }
-        out_.append(run, p);
+        Emit(run, p);
         if (p == end || (size < 0 && !ended_)) {
             break;  // a character cut by the block waits for the rest
         }
@@ -159,7 +157,9 @@ void InputDecoder::DecodeOther() {
     const char* end = in_.data() + inEnd_;
     const std::size_t unit = encoding_ == InputEncoding::Gbk ? 1 : 2;
     while (p != end) {
+        const std::size_t before = out_.size();
         const ConvertStop stop = converter_->Convert(p, end, out_);
+        lines_.Pass(out_.data() + before, out_.data() + out_.size());
         if (stop == ConvertStop::Done || (stop == ConvertStop::Cut && !ended_)) {
             break;
         }
@@ -169,10 +169,14 @@ void InputDecoder::DecodeOther() {
     inBegin_ = static_cast<std::size_t>(p - in_.data());
 }
 
+// Appends text to the output, counting its lines.
+void InputDecoder::Emit(const char* from, const char* to) {
+    lines_.Pass(from, to);
+    out_.append(from, to);
+}
+
 // Puts U+FFFD where bytes were not valid, and keeps the line once.
 void InputDecoder::Invalid() {
-    lines_.Pass(out_.data() + counted_, out_.data() + out_.size());
-    counted_ = out_.size();
     if (lines_.Line() != lastInvalidLine_) {
         lastInvalidLine_ = lines_.Line();
         invalidLines_.push_back(lastInvalidLine_);

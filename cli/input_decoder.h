@@ -46,6 +46,7 @@ private:
     void DecideEncoding();
     void DecodeUtf8();
     void DecodeOther();
+    void Emit(const char* from, const char* to);
     void Invalid();
 
     ByteSource& source_;
@@ -61,7 +62,6 @@ private:
     bool guessedGbk_ = false;
     std::optional<TextConverter> converter_;
     std::string out_;
-    std::size_t counted_ = 0;  // how much of out_ the line counter has seen
     LineCounter lines_;
     std::vector<long> invalidLines_;
     long lastInvalidLine_ = 0;

@@ -11,13 +11,7 @@ std::string QuotedText(std::string_view text, std::size_t maxCharacters) {
         if (startsCharacter && characters++ == maxCharacters) {
             return quoted + "…\"";
         }
-        if (c == '\t') {
-            quoted += "\\t";
-        } else if (c == '\n') {
-            quoted += "\\n";
-        } else if (c == '\r') {
-            quoted += "\\r";
-        } else if (c < 0x20 || c == 0x7F) {
+        if (c < 0x20 || c == 0x7F) {
             char escaped[8];
             std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
             quoted += escaped;

@@ -1,5 +1,5 @@
 // Input text as a message quotes it: in double quotes, cut short when long,
-// control characters written out so that a message stays on one line.
+// control characters written as \xNN so that a message stays on one line.
 #ifndef BRACING_CLI_MESSAGE_TEXT_H
 #define BRACING_CLI_MESSAGE_TEXT_H
 

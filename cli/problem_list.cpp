@@ -7,9 +7,7 @@ constexpr long kListedRowProblems = 20;
 }  // namespace
 
 void ProblemList::At(long line, const std::string& text) {
-    out_.Line() += inputName_ + ":" + std::to_string(line) + ": " + text;
-    out_.EndLine();
-    out_.Flush();
+    Say(inputName_ + ":" + std::to_string(line) + ": " + text);
 }
 
 void ProblemList::Row(long line, const std::string& text) {
@@ -25,5 +23,5 @@ void ProblemList::Row(long line, const std::string& text) {
 void ProblemList::Say(const std::string& text) {
     out_.Line() += text;
     out_.EndLine();
-    out_.Flush();
+    out_.Flush();  // at once, between the rows around it
 }

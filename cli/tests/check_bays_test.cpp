@@ -61,6 +61,10 @@ TEST(CheckBays, ACellMustBeWhollyANumber) {
         {"a,0x10,8,2,20,30,12,3", "H: \"0x10\" is not a number"},
         {"a,3..5,8,2,20,30,12,3", "H: \"3..5\" is not a number"},
         {"a,6,8,2,1e309,30,12,3", "T: \"1e309\" is out of range"},
+        {"a,6,8,2,20,30,12,abcdefghijabcdefghijabcdefghijabcdefghij",
+         "i: \"abcdefghijabcdefghijabcdefghijabcdefghij\" is not a number"},
+        {"a,6,8,2,20,30,12,abcdefghijabcdefghijabcdefghijabcdefghijk",
+         "i: \"abcdefghijabcdefghijabcdefghijabcdefghij…\" is not a number"},  // cut after 40
         {"a,6,8,2,1e308,1e308,12,3", "a result is out of range"},  // W + T overflows
         {"a,6m,8,2,20,30,12,", "H: \"6m\" is not a number; i: empty (write 0 for none)"},
         {"a,6,8,2,20,\xEF\xBC\x93\xEF\xBC\x90,12,3", ""},  // W full-width 30, from an input method
@@ -193,6 +197,8 @@ TEST(CheckBays, WithoutAUsableHeaderNothingIsWritten) {
          "in:1: no column named i" + names + "the header's fields: \"H\", \"B\", \"n\", \"T\", \"W\", \"A\"\n"},
         {"case matters: N is a force, n a count", "H,B,N,T,W,A,i\n",
          "in:1: no column named n" + names + "the header's fields: \"H\", \"B\", \"N\", \"T\", \"W\", \"A\", \"i\"\n"},
+        {"UTF-16 without its BOM", std::string("H\0,\0B\0\n\0", 8),
+         "in:1: no column named H" + names + "the header's fields: \"H\\x00\", \"\\x00B\\x00\"\n"},
         {"a separator no one guesses", "bay|H|B|n|T|W|A|\xC3\xAF\n",
          "in:1: no column named H" + names + "the header is one field: \"bay|H|B|n|T|W|A|\xC3\xAF\"\n"},
         {"an input named twice", "H,B,n,T,W,A,i,B\n", "in:1: column B appears twice (columns 2 and 8); the header's "

@@ -119,10 +119,13 @@ TEST(RunCheck, AnOutputFileIsReplacedOnlyByARunThatGotThrough) {
 }
 
 TEST(RunCheck, AnOutputFileThatCannotBeReplacedKeepsBoth) {
-    // A folder stands in for a file a spreadsheet holds open.
+    // A folder stands in for a file a spreadsheet holds open; a .new file
+    // from an earlier such run is left alone.
     const std::string target = "run_check_test_folder.csv";
-    const std::string newFile = "run_check_test_folder.new.csv";
+    const std::string earlier = "run_check_test_folder.new.csv";
+    const std::string newFile = "run_check_test_folder.new2.csv";
     std::filesystem::create_directory(target);
+    WriteFile(earlier, "earlier");
     const ProgramRun run = RunProgram({"-o", target}, kInput);
     EXPECT_EQ(run.exit, 2);
     EXPECT_EQ(run.err.rfind(target + ": cannot replace it (", 0), 0u) << run.err;
@@ -131,8 +134,10 @@ TEST(RunCheck, AnOutputFileThatCannotBeReplacedKeepsBoth) {
         << run.err;
     EXPECT_TRUE(std::filesystem::is_directory(target));
     EXPECT_EQ(ReadFile(newFile), kOutput);
+    EXPECT_EQ(ReadFile(earlier), "earlier");
     std::filesystem::remove(target);
     std::remove(newFile.c_str());
+    std::remove(earlier.c_str());
 }
 
 #ifdef _WIN32
