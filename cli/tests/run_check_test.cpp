@@ -46,6 +46,14 @@ void WriteFile(const std::string& name, const std::string& text) {
     std::fclose(file);
 }
 
+// Leftovers of an earlier run that stopped short would change the names.
+void RemoveFiles(const std::vector<std::string>& names) {
+    for (const std::string& name : names) {
+        std::error_code ignored;
+        std::filesystem::remove(name, ignored);
+    }
+}
+
 struct ProgramRun {
     int exit;
     std::string out;
@@ -90,6 +98,7 @@ TEST(RunCheck, HelpAndByteOrderMarkThroughTheProgram) {
 TEST(RunCheck, AnOutputFileIsReplacedOnlyByARunThatGotThrough) {
     const std::string target = "run_check_test_out.csv";
     const std::string newFile = "run_check_test_out.new.csv";
+    RemoveFiles({newFile});
     struct Case {
         const char* why;
         std::vector<std::string> arguments;
@@ -115,7 +124,7 @@ TEST(RunCheck, AnOutputFileIsReplacedOnlyByARunThatGotThrough) {
         EXPECT_EQ(ReadFile(target), c.file) << c.why;
         EXPECT_EQ(ReadFile(newFile), "<none>") << c.why;
     }
-    std::remove(target.c_str());
+    RemoveFiles({target});
 }
 
 TEST(RunCheck, AnOutputFileThatCannotBeReplacedKeepsBoth) {
@@ -124,6 +133,7 @@ TEST(RunCheck, AnOutputFileThatCannotBeReplacedKeepsBoth) {
     const std::string target = "run_check_test_folder.csv";
     const std::string earlier = "run_check_test_folder.new.csv";
     const std::string newFile = "run_check_test_folder.new2.csv";
+    RemoveFiles({target, newFile});
     std::filesystem::create_directory(target);
     WriteFile(earlier, "earlier");
     const ProgramRun run = RunProgram({"-o", target}, kInput);
@@ -135,9 +145,7 @@ TEST(RunCheck, AnOutputFileThatCannotBeReplacedKeepsBoth) {
     EXPECT_TRUE(std::filesystem::is_directory(target));
     EXPECT_EQ(ReadFile(newFile), kOutput);
     EXPECT_EQ(ReadFile(earlier), "earlier");
-    std::filesystem::remove(target);
-    std::remove(newFile.c_str());
-    std::remove(earlier.c_str());
+    RemoveFiles({target, newFile, earlier});
 }
 
 #ifdef _WIN32
@@ -145,6 +153,7 @@ TEST(RunCheck, AFileOpenElsewhereIsNotReplaced) {
     // As a spreadsheet holds a file it shows: open, without leave to delete it.
     const std::string target = "run_check_test_open.csv";
     const std::string newFile = "run_check_test_open.new.csv";
+    RemoveFiles({newFile});
     WriteFile(target, "old");
     std::FILE* open = std::fopen(target.c_str(), "rb");
     ASSERT_NE(open, nullptr);
@@ -157,8 +166,7 @@ TEST(RunCheck, AFileOpenElsewhereIsNotReplaced) {
         << run.err;
     EXPECT_EQ(ReadFile(target), "old");
     EXPECT_EQ(ReadFile(newFile), kOutput);
-    std::remove(target.c_str());
-    std::remove(newFile.c_str());
+    RemoveFiles({target, newFile});
 }
 #endif
 
