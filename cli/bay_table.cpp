@@ -1,22 +1,17 @@
 #include "bay_table.h"
 
+#include "cell_number.h"
+#include "cell_space.h"
 #include "csv_writer.h"
+#include "output_columns.h"
+
+#include "ui/input_fields.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
 
 const char* const kRejectedText = "参数不能为负数和零";
-
-namespace {
-
-// Header names may carry spaces a spreadsheet put around them.
-std::string Trimmed(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) {
-        return std::string();
-    }
-    const std::size_t last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
-
-}  // namespace
 
 const char* TrimmedText(const ResultText& text) {
     const char* c = text.chars;
@@ -26,19 +21,36 @@ const char* TrimmedText(const ResultText& text) {
     return c;
 }
 
+int BayTable::InputColumnsNamed(const CsvRecord& header) {
+    return static_cast<int>(std::count_if(
+        std::begin(kInputFields), std::end(kInputFields), [&header](const InputField& field) {
+            return std::any_of(header.begin(), header.end(), [&field](const std::string& name) {
+                return TrimCellSpace(name) == field.symbol;
+            });
+        }));
+}
+
 bool BayTable::ReadHeader(const CsvRecord& header, std::string& error) {
     columnCount_ = header.size();
+    dropped_.assign(header.size(), false);
+    droppedNames_.clear();
+    for (std::size_t column = 0; column < header.size(); ++column) {
+        const std::string_view name = TrimCellSpace(header[column]);
+        if (IsOutputColumnName(name)) {
+            dropped_[column] = true;
+            droppedNames_ += (droppedNames_.empty() ? "" : ", ") + std::string(name);
+        }
+    }
     for (int k = 0; k < kInputFieldCount; ++k) {
         const std::string symbol = kInputFields[k].symbol;
         bool found = false;
         for (std::size_t column = 0; column < header.size(); ++column) {
-            if (Trimmed(header[column]) != symbol) {
+            if (TrimCellSpace(header[column]) != symbol) {
                 continue;
             }
             if (found) {
                 error = "column " + symbol + " appears twice (columns " +
-                        std::to_string(columns_[k] + 1) + " and " + std::to_string(column + 1) +
-                        ")";
+                        std::to_string(columns_[k] + 1) + " and " + std::to_string(column + 1) + ")";
                 return false;
             }
             columns_[k] = column;
@@ -55,34 +67,47 @@ bool BayTable::ReadHeader(const CsvRecord& header, std::string& error) {
 
 void BayTable::AppendHeader(const CsvRecord& header, std::string& line) const {
     bool first = true;
-    for (const std::string& name : header) {
-        AppendCsvField(line, name, first);
-        first = false;
+    for (std::size_t column = 0; column < header.size(); ++column) {
+        if (!dropped_[column]) {
+            AppendCsvField(line, header[column], first);
+            first = false;
+        }
     }
     for (const ResultRow& row : kResultRows) {
         AppendCsvField(line, row.symbol, false);
     }
-    AppendCsvField(line, "error", false);
+    AppendCsvField(line, kErrorColumn, false);
 }
 
-bool BayTable::AppendRow(const CsvRecord& row, std::string& line) const {
-    if (row.size() != columnCount_) {
-        return false;
-    }
+void BayTable::AppendRow(const CsvRecord& row, std::string& line, RowRefusal& refusal) const {
     BracingInputs inputs;
     for (int k = 0; k < kInputFieldCount; ++k) {
-        StoreFieldText(inputs, kInputFields[k].id, row[columns_[k]].c_str());
+        const std::string& cell = row[columns_[k]];
+        const CellNumber number = ReadCellNumber(cell);
+        if (number.status == CellStatus::Number) {
+            StoreFieldValue(inputs, kInputFields[k].id, number.value);
+        } else {
+            refusal.Add(CellRefusalText(kInputFields[k].symbol, cell, number.status));
+        }
     }
     bool first = true;
-    for (const std::string& field : row) {
-        AppendCsvField(line, field, first);
-        first = false;
+    for (std::size_t column = 0; column < row.size(); ++column) {
+        if (!dropped_[column]) {
+            AppendCsvField(line, row[column], first);
+            first = false;
+        }
     }
     BracingResults results;
-    const bool accepted = ComputeBracing(inputs, results);
+    bool accepted = !refusal.Refused() && ComputeBracing(inputs, results);
+    for (const ResultRow& result : kResultRows) {
+        if (accepted && !std::isfinite(results.*(result.value))) {
+            refusal.Add("a result is out of range");
+            accepted = false;
+        }
+    }
     for (const ResultRow& result : kResultRows) {
         AppendCsvField(line, accepted ? TrimmedText(FormatResultRow(result, results)) : "", false);
     }
-    AppendCsvField(line, accepted ? "" : kRejectedText, false);
-    return true;
+    const char* calculationSays = accepted ? "" : kRejectedText;
+    AppendCsvField(line, refusal.Refused() ? refusal.Text().c_str() : calculationSays, false);
 }
