@@ -1,5 +1,7 @@
 #include "steel_grades.h"
 
+#include <algorithm>
+
 namespace {
 
 // Design strength for plates up to a thickness.
@@ -16,10 +18,9 @@ constexpr StrengthBand kQ345Bands[] = {
 
 template <int N>
 double BandStrength(const StrengthBand (&bands)[N], double t_mm) {
-    for (const StrengthBand& band : bands) {
-        if (t_mm <= band.t_max_mm) return band.f;
-    }
-    return 0.0;
+    const StrengthBand* band = std::find_if(
+        bands, bands + N, [t_mm](const StrengthBand& b) { return t_mm <= b.t_max_mm; });
+    return band == bands + N ? 0.0 : band->f;
 }
 
 }  // namespace

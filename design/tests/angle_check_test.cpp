@@ -32,7 +32,7 @@ bool Is(const AngleSection* s, double b, double t) {
 }  // namespace
 
 TEST(DesignDefaults, LimitsFollowCraneBrakingAndMinimumIsL45x4) {
-    struct Case { double T_kN, tension, compression; } cases[] = {
+    struct Case { double T_kN, tension, compression; } const cases[] = {
         {20, 300, 150}, {0.001, 300, 150}, {0, 400, 200}, {-5, 400, 200},
     };
     for (const Case& c : cases) {
@@ -45,7 +45,7 @@ TEST(DesignDefaults, LimitsFollowCraneBrakingAndMinimumIsL45x4) {
 }
 
 TEST(SteelGrades, DesignStrengthByThicknessBand) {
-    struct Case { SteelGrade grade; double t_mm, f; } cases[] = {
+    struct Case { SteelGrade grade; double t_mm, f; } const cases[] = {
         {SteelGrade::Q235, 16, 215}, {SteelGrade::Q235, 16.5, 205}, {SteelGrade::Q235, 40, 205},
         {SteelGrade::Q235, 41, 200}, {SteelGrade::Q235, 100, 200}, {SteelGrade::Q235, 101, 0},
         {SteelGrade::Q345, 16, 305}, {SteelGrade::Q345, 17, 295}, {SteelGrade::Q345, 63, 290},
@@ -82,7 +82,7 @@ TEST(TensionCheck, EachCriterionGoverns) {
         double lambda_t;
         Criterion governing;
         double ratio;
-    } cases[] = {
+    } const cases[] = {
         {"worked bay: 1000 / ix 3.41 against 300", WorkedBay(), 110, 7, SteelGrade::Q235, 300,
          Criterion::Slenderness, 0.97623},
         {"500 kN on 19.26 cm2 against 0.85 x 215", Bay(3, 4, 1, 0, 400), 100, 10,
@@ -109,7 +109,7 @@ TEST(CompressionCheck, EachCriterionGoverns) {
         double lambda_c;
         Criterion governing;
         double ratio, phi, eta, rho, w_t_limit;
-    } cases[] = {
+    } const cases[] = {
         {"worked bay: 500 / iy0 5.38 against 150", WorkedBay(), 180, 12, SteelGrade::Q235,
          150, Criterion::Slenderness, 0.93004, 0.34666, 0.80926, 1, 5 + 0.125 * 139.5062},
         {"250 kN over phi 0.400 and eta 0.791", Bay(3, 4, 1, 0, 400), 100, 10, SteelGrade::Q235,
@@ -186,7 +186,7 @@ TEST(Sizing, MinimumSizeAndNoPassingAngle) {
         bool found;
         double b, t;             // the chosen angle
         double before_b, before_t;  // the one walked before it (0: none)
-    } cases[] = {
+    } const cases[] = {
         {"a light bay takes the minimum, first of the walk", small, MinimumSize{}, true, 45, 4, 0, 0},
         {"no minimum: the lightest of all", small, MinimumSize{0, 0}, true, 20, 3, 0, 0},
         {"minimum leg only", small, MinimumSize{60, 0}, true, 63, 4, 0, 0},

@@ -17,7 +17,7 @@ const AngleSection& Angle(double b, double t) {
 
 TEST(AngleSections, RadiiRoundToTheStandardsPrintedValues) {
     // The shared data README's values (cm, two decimals).
-    struct Case { double b, t, ix, ix0, iy0; } cases[] = {
+    struct Case { double b, t, ix, ix0, iy0; } const cases[] = {
         {50, 5, 1.53, 1.92, 0.98},
         {63, 6, 1.93, 2.43, 1.24},
         {75, 8, 2.28, 2.87, 1.47},
@@ -32,7 +32,7 @@ TEST(AngleSections, RadiiRoundToTheStandardsPrintedValues) {
 }
 
 TEST(AngleSections, AreasMatchThePrintedOnes) {
-    struct Case { double b, t, A_cm2, tolerance; } cases[] = {
+    struct Case { double b, t, A_cm2, tolerance; } const cases[] = {
         {50, 5, 4.803, 5e-4}, {63, 6, 7.288, 5e-4}, {20, 3, 1.132, 5e-4},
         {70, 5, 6.876, 5e-4}, {63, 10, 11.66, 5e-3},
     };
