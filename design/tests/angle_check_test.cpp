@@ -211,3 +211,27 @@ TEST(Sizing, MinimumSizeAndNoPassingAngle) {
         }
     }
 }
+
+TEST(Sizing, QuickRejectsNeverChangeTheAnswer) {
+    // The walk against checking every angle in the sizing order.
+    const SectionTable& table = EqualAngles();
+    for (double H : {1.0, 4.0, 12.0}) {
+        for (double W : {1.0, 30.0, 300.0, 3000.0}) {
+            for (SteelGrade grade : {SteelGrade::Q235, SteelGrade::Q355}) {
+                const BracingResults bay = Bay(H, 6, 1, 0, W);
+                const AngleSection* tension = nullptr;
+                const AngleSection* compression = nullptr;
+                for (int k = table.Count() - 1; k >= 0; --k) {
+                    const AngleSection& s = table.BySizingOrder(k);
+                    if (s.b_mm < 45 || s.t_mm < 4) continue;
+                    if (CheckTension(bay, s, grade, 400).ok) tension = &s;
+                    if (CheckCompression(bay, s, grade, 200).ok) compression = &s;
+                }
+                EXPECT_EQ(SizeTension(table, bay, grade, 400, MinimumSize{}).chosen, tension)
+                    << H << " " << W;
+                EXPECT_EQ(SizeCompression(table, bay, grade, 200, MinimumSize{}).chosen, compression)
+                    << H << " " << W;
+            }
+        }
+    }
+}
