@@ -161,7 +161,7 @@ TEST(Sizing, WorkedBayByHand) {
     // L110x7 (A 15.20, ix 3.41: 293, ratio 0.976) passes; its stress is
     // 312.5 / 15.20 = 20.6 N/mm2, far under 0.85 x 215.
     // Compression: lambda_y = 700 / ix <= 150 needs ix >= 4.67 cm, lambda_x =
-    // 500 / iy0 needs iy0 >= 3.33 cm. L150x14 (ix 4.61: 152) fails; L180x12
+    // 500 / iy0 needs iy0 >= 3.33 cm. L150x14 (ix 4.60: 152) fails; L180x12
     // (ix 5.59, iy0 3.58: 500 / 3.58 = 139.5, ratio 0.930) passes; phi 0.347,
     // eta 0.6 + 0.0015 x 139.5 = 0.809, stress 156.25 / (0.809 x 0.347 x
     // 42.24) = 13.2 N/mm2, w/t = 156 / 12 = 13 under 15.
