@@ -46,7 +46,7 @@ TEST(DesignDefaults, LimitsFollowCraneBrakingAndMinimumIsL45x4) {
 
 TEST(SteelGrades, DesignStrengthByThicknessBand) {
     struct Case { SteelGrade grade; double t_mm, f; } const cases[] = {
-        {SteelGrade::Q235, 16, 215}, {SteelGrade::Q235, 16.5, 205}, {SteelGrade::Q235, 40, 205},
+        {SteelGrade::Q235, 16, 215}, {SteelGrade::Q235, 16.1, 205}, {SteelGrade::Q235, 40, 205},
         {SteelGrade::Q235, 41, 200}, {SteelGrade::Q235, 100, 200}, {SteelGrade::Q235, 101, 0},
         {SteelGrade::Q345, 16, 305}, {SteelGrade::Q345, 17, 295}, {SteelGrade::Q345, 63, 290},
         {SteelGrade::Q345, 80, 280}, {SteelGrade::Q345, 100, 270}, {SteelGrade::Q345, 101, 0},
@@ -144,6 +144,11 @@ TEST(DesignChecks, RatioOfExactlyOneIsOk) {
     const double lambda2 = CheckCompression(bay, s, SteelGrade::Q235, 150).slenderness.value;
     EXPECT_TRUE(CheckCompression(bay, s, SteelGrade::Q235, lambda2).ok);
     EXPECT_FALSE(CheckCompression(bay, s, SteelGrade::Q235, std::nextafter(lambda2, 0.0)).ok);
+    // Sizing at those limits still takes the angle.
+    EXPECT_EQ(SizeTension(EqualAngles(), bay, SteelGrade::Q235, lambda1, MinimumSize{}).chosen, &s);
+    const AngleSection& c = Angle(180, 12);
+    const double lambda_c = CheckCompression(bay, c, SteelGrade::Q235, 150).slenderness.value;
+    EXPECT_EQ(SizeCompression(EqualAngles(), bay, SteelGrade::Q235, lambda_c, MinimumSize{}).chosen, &c);
 }
 
 TEST(DesignChecks, NaNIsNeverOk) {
