@@ -155,10 +155,10 @@ void AppendSteps(std::string& html, const BracingResults& r, const AngleSection&
     // Appendix D: the parabola up to 0.215, the Perry formula beyond.
     AppendStep(html,
                c.k1 <= 0.215 ? "φ = 1 − α1·λn²" : "φ = [(α2 + α3λn + λn²) − √((α2 + α3λn + λn²)² − 4λn²)]/(2λn²)",
-               std::string(classA ? "a 类" : "b 类") + "：α1 = " + Number(curve.alpha1, 2) +
+               std::string(classA ? "a 类" : "b 类") + "（表 7.2.1-1）：α1 = " + Number(curve.alpha1, 2) +
                    "，α2 = " + Number(curve.alpha2, 3) + "，α3 = " + Number(curve.alpha3, 3) +
                    "，λn = " + k1,
-               Number(c.phi, kFactorDecimals), "", "附录 D、表 7.2.1-1");
+               Number(c.phi, kFactorDecimals), "", "附录 D");
     AppendStep(html, "η = min(1, 0.6 + 0.0015·max(20, λx))",
                "min(1, 0.6 + 0.0015 × max(20, " + lambdaX + "))", Number(c.eta, kFactorDecimals),
                "", "7.6.1");
