@@ -1,10 +1,19 @@
 #!/bin/sh
-# Runs a Windows program under Wine: wine-run.sh PREFIX PROGRAM [ARGS...]
+# Runs a Windows program under Wine:
+#   wine-run.sh [--locale NAME] PREFIX PROGRAM [ARGS...]
+# The locale (zh_CN.UTF-8 unless named) sets the system code page the
+# program sees. Programs in one prefix share its desktop and focus, so a
+# test in another locale gets a prefix of its own.
 # The prefix is made on first use, in a virtual desktop so that focus and
 # activation work without a window manager. Without a display, the prefix
 # gets an Xvfb of its own, shared by every program run in it, which goes
 # once no Wine server is left running. Exit status is the program's.
 set -e
+locale=zh_CN.UTF-8
+if [ "$1" = --locale ]; then
+  locale=$2
+  shift 2
+fi
 prefix=$1
 shift
 case $prefix in
@@ -16,7 +25,7 @@ export WINEPREFIX="$prefix"
 export WINEARCH=win32
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
-export LC_ALL=zh_CN.UTF-8
+export LC_ALL="$locale"
 
 start_own_display() {
   (

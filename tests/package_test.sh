@@ -1,0 +1,28 @@
+#!/bin/sh
+# package_test.sh CPACK CONFIG WORK_DIR PROBE RUNNER...
+# Makes the zip as `--target package` does and checks it as a user gets it:
+# its entries, README.txt for Notepad, and both programs started from it
+# under RUNNER (Wine). PROBE is the test that opens, reads and closes the
+# bracing.exe beside it; `bracing-check --help` must exit 0.
+set -e
+cpack=$1 config=$2 work=$3 probe=$4
+shift 4
+fail() { echo "FAIL: $*"; exit 1; }
+
+rm -rf "$work"
+"$cpack" --config "$config" -B "$work" >/dev/null
+zip=$(ls "$work"/bracing-*-win32.zip)
+entries=$(unzip -Z1 "$zip")
+for entry in bracing.exe bracing-check.exe examples/bays.csv examples/bays.expected.csv README.txt; do
+  echo "$entries" | grep -qx "$entry" || fail "$zip has no $entry"
+done
+if echo "$entries" | LC_ALL=C grep -q '[^ -~]'; then fail "a name that is not ASCII"; fi
+
+unzip -q "$zip" -d "$work/unpacked"
+readme=$work/unpacked/README.txt
+[ "$(head -c 3 "$readme" | od -An -tx1 | tr -d ' ')" = efbbbf ] || fail "README.txt has no BOM"
+if grep -qv "$(printf '\r')\$" "$readme"; then fail "README.txt has a line without CRLF"; fi
+
+"$@" "$work/unpacked/bracing-check.exe" --help >/dev/null || fail "bracing-check --help exited $?"
+cp "$probe" "$work/unpacked/"
+"$@" "$work/unpacked/$(basename "$probe")"
