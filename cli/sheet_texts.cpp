@@ -1,7 +1,5 @@
 #include "sheet_texts.h"
 
-const char* const kProgramVersion = "V0.01";
-
 const char* const kSheetStyle = R"(<style>
 @page {
   size: A4 portrait;

@@ -3,9 +3,6 @@
 #ifndef BRACING_CLI_SHEET_TEXTS_H
 #define BRACING_CLI_SHEET_TEXTS_H
 
-// The version the sheet names; the dialog's About box shows the same.
-extern const char* const kProgramVersion;
-
 // The <style> element: A4 portrait, rows and sketches kept whole, each bay
 // on a page of its own, page numbers in the bottom margin.
 extern const char* const kSheetStyle;
