@@ -1,5 +1,6 @@
 #include "design_texts.h"
 #include "sheet_fixture.h"
+#include "sheet_calc.h"
 #include "sheet_sketch.h"
 
 #include <gtest/gtest.h>
@@ -57,6 +58,9 @@ TEST(Sheet, NamesFromTheInputAreEscaped) {
     EXPECT_EQ(sheet.find("<i>"), std::string::npos);
     // The title and the heading table; the summary and the page heading.
     EXPECT_EQ(Count(sheet, "P &lt;b&gt; &amp; &quot;q&quot;"), 2u);
+    EXPECT_NE(sheet.find("<tr><th>输入文件</th><td>bays.csv</td></tr>\n"
+                         "<tr><th>计算日期</th><td>2024-05-31</td></tr>"),
+              std::string::npos);
     EXPECT_EQ(Count(sheet, "N &lt;i&gt; &amp; &quot;q&quot; &#39;r&#39;\xEF\xBF\xBD"), 2u);
 }
 
@@ -87,16 +91,38 @@ TEST(Sheet, SketchIsDrawnToScale) {
 }
 
 TEST(Sheet, RefusedBayIsInTheSummaryAndHasNoPage) {
-    const std::string sheet = Sheet({kNoHeight, kWorked});
-    EXPECT_NE(sheet.find("<td class=\"refused\" colspan=\"6\">参数不能为负数和零</td>"),
-              std::string::npos);
-    EXPECT_EQ(sheet.find("id=\"bay-4\""), std::string::npos);
-    EXPECT_NE(sheet.find("id=\"bay-5\""), std::string::npos);
-    EXPECT_NE(sheet.find("共 2 个柱撑：满足 1 个，不满足 0 个（※，NG），未计算 1 个"),
-              std::string::npos);
+    struct Case {
+        ExampleBay refused;
+        bool designCheck;
+        const char* row;
+    };
+    ExampleBay refusedTrial = kNoHeight;
+    refusedTrial.cells[5] = "12";
+    refusedTrial.cells[6] = "3";
+    const Case cases[] = {
+        {kNoHeight, true, "<td class=\"num\">0</td><td class=\"num\">8</td><td class=\"refused\" "
+                          "colspan=\"6\">参数不能为负数和零</td></tr>"},
+        {refusedTrial, false, "<td class=\"num\">0</td><td class=\"num\">8</td><td class=\"refused\" "
+                              "colspan=\"4\">参数不能为负数和零</td></tr>"},
+    };
+    for (const Case& c : cases) {
+        ExampleBay accepted = c.designCheck ? kWorked : kTrial;
+        const std::string sheet = Sheet({c.refused, accepted}, "P", c.designCheck);
+        EXPECT_NE(sheet.find(c.row), std::string::npos) << c.designCheck;
+        EXPECT_EQ(sheet.find("id=\"bay-4\""), std::string::npos);
+        EXPECT_NE(sheet.find("id=\"bay-" + std::to_string(accepted.line) + "\""), std::string::npos);
+        EXPECT_EQ(Count(sheet, "<p class=\"scope-line\">"), 1u);
+        EXPECT_NE(sheet.find(c.designCheck ? "共 2 个柱撑：满足 1 个，不满足 0 个（※，NG），未计算 1 个"
+                                           : "共 2 个柱撑：已计算 1 个，未计算 1 个"),
+                  std::string::npos);
+    }
 }
 
 TEST(Sheet, BayPagesCarryResultsAndVerdicts) {
+    ExampleBay q355 = kWorked;
+    q355.grade = SteelGrade::Q355;
+    ExampleBay hopeless = kWorked;
+    hopeless.cells[4] = "100000";  // W, kN
     struct Case {
         const char* why;
         ExampleBay bay;
@@ -106,26 +132,58 @@ TEST(Sheet, BayPagesCarryResultsAndVerdicts) {
         {"worked by hand: the lightest passing angles and the lighter ones that fail",
          kWorked,
          {"= 10.000 × 25.000 / 8.000</td><td class=\"num\">= 31.250 kN",
+          "= 0.5 × 10.000</td><td class=\"num\">= 5.000 m</td><td class=\"clause\">7.4.2</td>",
           "<td>L110x7</td><td class=\"num\">0.976</td><td>OK</td>",
           "<td>L180x12</td><td class=\"num\">0.930</td><td>OK</td>",
+          "<tr><td>长细比 λ1 = max(λx, λy)</td><td class=\"num\">292.9</td><td class=\"num\">300</td>"
+          "<td class=\"num\">0.976</td><td>满足</td><td class=\"clause\">表 7.4.7</td></tr>",
+          "<tr><td>强度 σ1</td><td class=\"num\">20.56 N/mm²</td><td class=\"num\">182.75 N/mm²</td>"
+          "<td class=\"num\">0.113</td><td>满足</td><td class=\"clause\">7.6.1</td></tr>",
+          "<tr><td>稳定 σ2</td><td class=\"num\">13.19 N/mm²</td><td class=\"num\">215.00 N/mm²</td>"
+          "<td class=\"num\">0.061</td><td>满足</td><td class=\"clause\">7.6.1、附录 D</td></tr>",
+          "<tr><td>肢件宽厚比 w/t</td><td class=\"num\">13.00</td><td class=\"num\">22.44</td>"
+          "<td class=\"num\">0.579</td><td>满足</td><td class=\"clause\">7.3.1</td></tr>",
+          "b 类（表 7.2.1-1）：α1 = 0.65",
           "L110x7（自动选择） 满足要求（OK），长细比控制，比值 0.976",
           "次轻的 L80x10 不满足：长细比", "次轻的 L150x14 不满足：长细比"}},
+        {"Q355: class a", q355, {"a 类（表 7.2.1-1）：α1 = 0.41"}},
+        {"no angle passes: the last one tried, and why",
+         hopeless,
+         {"<td>按拉杆</td><td colspan=\"8\">没有满足要求的角钢</td>",
+          "按拉杆设计，可选的角钢中没有满足要求的（NG）",
+          "最后试算的 L250x35 不满足：强度 σ1 = ", "> 0.85·f = 174.25 N/mm²",
+          "<td></td><td class=\"num\"></td><td>NG</td>"}},
         {"a given angle too light: marked in the summary, not only by colour",
          kTooLight,
          {"<tr class=\"ng\"><td class=\"mark\">※</td>", "<td>L63x6</td><td class=\"num\">1.728</td><td>NG</td>",
           "<td class=\"fail\">不满足</td>", "L63x6 不满足要求（NG），长细比控制，比值 1.728"}},
-        {"A and i typed: the dialog's fifteen results",
-         kTrial,
-         {"<td class=\"num\">31.250</td><td class=\"num\">26.04</td><td class=\"num\">0.1403</td>"
-          "<td class=\"num\">92.81</td>",
-          "= 1000 × 15.625 / (100 × 0.1403 × 12.000)</td><td class=\"num\">= 92.81 N/mm²"}},
     };
     for (const Case& c : cases) {
-        const std::string sheet = Sheet({c.bay}, "P", c.bay.cells[5] == nullptr);
+        const std::string sheet = Sheet({c.bay});
         for (const std::string& text : c.texts) {
             EXPECT_NE(sheet.find(text), std::string::npos) << c.why << ": " << text;
         }
     }
+}
+
+TEST(Sheet, TrialSectionPageShowsTheDialogsFifteenResults) {
+    PreparedBay trial;
+    Prepare(kTrial, trial);
+    const std::string sheet = Sheet({kTrial}, "P", false);
+    for (const ResultRow& row : kResultRows) {
+        const std::string unit = *row.unit == '\0' ? "" : " " + UnitText(row.unit);
+        const std::string result = std::string("<td class=\"num\">= ") +
+                                   TrimmedText(FormatResultRow(row, trial.bay.results)) + unit + "</td>";
+        EXPECT_NE(sheet.find(result), std::string::npos) << row.symbol;
+    }
+}
+
+TEST(Sheet, EveryPageComesThroughTheSpool) {
+    // Far more than one copy block of pages.
+    const std::vector<ExampleBay> bays(40, kWorked);
+    const std::string sheet = Sheet(bays);
+    EXPECT_EQ(Count(sheet, "<section class=\"bay\""), 40u);
+    EXPECT_EQ(sheet.substr(sheet.size() - 8), "</html>\n");
 }
 
 TEST(Sheet, FailedWriteIsReported) {
