@@ -112,6 +112,7 @@ TEST(Sheet, RefusedBayIsInTheSummaryAndHasNoPage) {
         EXPECT_EQ(sheet.find("id=\"bay-4\""), std::string::npos);
         EXPECT_NE(sheet.find("id=\"bay-" + std::to_string(accepted.line) + "\""), std::string::npos);
         EXPECT_EQ(Count(sheet, "<p class=\"scope-line\">"), 1u);
+        EXPECT_NE(sheet.find("有 49 个比此式所得低"), std::string::npos);  // the design basis
         EXPECT_NE(sheet.find(c.designCheck ? "共 2 个柱撑：满足 1 个，不满足 0 个（※，NG），未计算 1 个"
                                            : "共 2 个柱撑：已计算 1 个，未计算 1 个"),
                   std::string::npos);
@@ -143,7 +144,7 @@ TEST(Sheet, BayPagesCarryResultsAndVerdicts) {
           "<td class=\"num\">0.061</td><td>满足</td><td class=\"clause\">7.6.1、附录 D</td></tr>",
           "<tr><td>肢件宽厚比 w/t</td><td class=\"num\">13.00</td><td class=\"num\">22.44</td>"
           "<td class=\"num\">0.579</td><td>满足</td><td class=\"clause\">7.3.1</td></tr>",
-          "b 类（表 7.2.1-1）：α1 = 0.65",
+          "b 类（表 7.2.1-1）：α1 = 0.65", "T+W = 50.000 kN</text>",
           "L110x7（自动选择） 满足要求（OK），长细比控制，比值 0.976",
           "次轻的 L80x10 不满足：长细比", "次轻的 L150x14 不满足：长细比"}},
         {"Q355: class a", q355, {"a 类（表 7.2.1-1）：α1 = 0.41"}},
@@ -152,6 +153,7 @@ TEST(Sheet, BayPagesCarryResultsAndVerdicts) {
          {"<td>按拉杆</td><td colspan=\"8\">没有满足要求的角钢</td>",
           "按拉杆设计，可选的角钢中没有满足要求的（NG）",
           "最后试算的 L250x35 不满足：强度 σ1 = ", "> 0.85·f = 174.25 N/mm²",
+          "<td class=\"num\">174.25 N/mm²</td>",
           "<td></td><td class=\"num\"></td><td>NG</td>"}},
         {"a given angle too light: marked in the summary, not only by colour",
          kTooLight,
@@ -170,6 +172,9 @@ TEST(Sheet, TrialSectionPageShowsTheDialogsFifteenResults) {
     PreparedBay trial;
     Prepare(kTrial, trial);
     const std::string sheet = Sheet({kTrial}, "P", false);
+    EXPECT_NE(sheet.find("<td class=\"num\">31.250</td><td class=\"num\">26.04</td>"
+                         "<td class=\"num\">0.1403</td><td class=\"num\">92.81</td></tr>"),
+              std::string::npos);  // N1, f1, u and f2 in the summary
     for (const ResultRow& row : kResultRows) {
         const std::string unit = *row.unit == '\0' ? "" : " " + UnitText(row.unit);
         const std::string result = std::string("<td class=\"num\">= ") +
