@@ -4,17 +4,17 @@
 #include "sheet_steps.h"
 #include "ui/result_rows.h"
 
+#include <algorithm>
+
 namespace {
 
 // A result as the dialog and the CSV show it; L, P and the slenderness,
 // which the dialog does not show, with `decimals`.
 std::string Result(const BracingResults& r, double BracingResults::*member, int decimals = 3) {
-    for (const ResultRow& row : kResultRows) {
-        if (row.value == member) {
-            return TrimmedText(FormatResultRow(row, r));
-        }
-    }
-    return Number(r.*member, decimals);
+    const ResultRow* end = kResultRows + kResultRowCount;
+    const ResultRow* row =
+        std::find_if(kResultRows, end, [member](const ResultRow& k) { return k.value == member; });
+    return row == end ? Number(r.*member, decimals) : TrimmedText(FormatResultRow(*row, r));
 }
 
 // Inputs as they are put into the formulas.

@@ -6,6 +6,9 @@
 #include "sheet_summary.h"
 #include "sheet_texts.h"
 
+#include <iterator>
+#include <numeric>
+
 namespace {
 
 constexpr std::size_t kCopyBlock = std::size_t{1} << 16;
@@ -21,8 +24,10 @@ void AppendMeta(std::string& html, const char* what, std::string_view value) {
 }  // namespace
 
 SheetWriter::SheetWriter(std::FILE* sheet, std::FILE* spool, const SheetHeading& heading)
-    : sheet_(sheet), spool_(spool), designCheck_(heading.designCheck) {
-    html_ = "<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n<title>";
+    : sheet_(sheet),
+      spool_(spool),
+      designCheck_(heading.designCheck),
+      html_("<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n<title>") {
     AppendEscaped(html_, heading.project);
     html_ += heading.project.empty() ? "柱间支撑计算书" : " 柱间支撑计算书";
     html_ += "</title>\n";
@@ -55,10 +60,7 @@ bool SheetWriter::Finish() {
     AppendSummaryEnd(html_);
     const long refused = counts_[static_cast<int>(BayOutcome::Refused)];
     const long failed = counts_[static_cast<int>(BayOutcome::Failed)];
-    long total = 0;
-    for (const long count : counts_) {
-        total += count;
-    }
+    const long total = std::accumulate(std::begin(counts_), std::end(counts_), 0L);
     html_ += "<p>共 " + std::to_string(total) + " 个柱撑：";
     if (designCheck_) {
         html_ += "满足 " + std::to_string(counts_[static_cast<int>(BayOutcome::Passed)]) +
