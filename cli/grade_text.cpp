@@ -1,6 +1,6 @@
 #include "grade_text.h"
 
-#include "cell_spaces.h"
+#include "cell_space.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ bool IsQualitySuffix(std::string_view s) {
 }  // namespace
 
 bool ReadGrade(std::string_view text, SteelGrade fallback, SteelGrade& grade, std::string& error) {
-    const std::string_view s = TrimSpaces(text);
+    const std::string_view s = TrimCellSpace(text);
     if (s.empty()) {
         grade = fallback;
         return true;

@@ -1,7 +1,7 @@
 #include "section_text.h"
 
 #include "bay_table.h"
-#include "cell_spaces.h"
+#include "cell_space.h"
 #include "ui/number_text.h"
 
 namespace {
@@ -11,7 +11,7 @@ namespace {
 bool Squeezed(std::string_view text, char (&out)[32], std::size_t& length) {
     length = 0;
     for (std::size_t k = 0; k < text.size();) {
-        const std::size_t space = SpaceLength(text, k);
+        const std::size_t space = CellSpaceLength(text, k);
         if (space > 0) {
             k += space;
             continue;
