@@ -1,17 +1,45 @@
 #include "bay_table.h"
 
+#include "bay_design.h"
 #include "cell_number.h"
 #include "cell_space.h"
 #include "csv_writer.h"
+#include "design_cells.h"
 #include "output_columns.h"
-
-#include "ui/input_fields.h"
 
 #include <algorithm>
 #include <cmath>
 #include <iterator>
 
 const char* const kRejectedText = "参数不能为负数和零";
+
+namespace {
+
+constexpr int kA = 5;  // A and i in kInputFields: the section gives them
+constexpr int kI = 6;
+
+const char* const kNamesNeeded =
+    " (the header must name H, B, n, T, W and either A and i or section; names are case-sensitive)";
+
+// The column named `name`, kNoColumn when none; false when two are.
+bool FindColumn(const CsvRecord& header, const std::string& name, std::size_t& found,
+                std::string& error) {
+    found = kNoColumn;
+    for (std::size_t column = 0; column < header.size(); ++column) {
+        if (TrimCellSpace(header[column]) != name) {
+            continue;
+        }
+        if (found != kNoColumn) {
+            error = "column " + name + " appears twice (columns " + std::to_string(found + 1) + " and " +
+                    std::to_string(column + 1) + ")";
+            return false;
+        }
+        found = column;
+    }
+    return true;
+}
+
+}  // namespace
 
 const char* TrimmedText(const ResultText& text) {
     const char* c = text.chars;
@@ -30,6 +58,36 @@ int BayTable::InputColumnsNamed(const CsvRecord& header) {
         }));
 }
 
+bool BayTable::FindColumns(const CsvRecord& header, std::string& error) {
+    for (int k = 0; k < kInputFieldCount; ++k) {
+        if (!FindColumn(header, kInputFields[k].symbol, columns_[k], error)) {
+            return false;
+        }
+    }
+    for (int k = 0; k < kDesignInputCount; ++k) {
+        if (!FindColumn(header, kDesignInputNames[k], design_[k], error)) {
+            return false;
+        }
+    }
+    if (ChecksDesign()) {
+        for (int k : {kA, kI}) {
+            if (columns_[k] != kNoColumn) {
+                error = std::string("columns section and ") + kInputFields[k].symbol +
+                        " cannot go together: the section gives A and i; remove one of them";
+                return false;
+            }
+        }
+    }
+    for (int k = 0; k < kInputFieldCount; ++k) {
+        const bool needed = !ChecksDesign() || (k != kA && k != kI);
+        if (needed && columns_[k] == kNoColumn) {
+            error = std::string("no column named ") + kInputFields[k].symbol + kNamesNeeded;
+            return false;
+        }
+    }
+    return true;
+}
+
 bool BayTable::ReadHeader(const CsvRecord& header, std::string& error) {
     columnCount_ = header.size();
     dropped_.assign(header.size(), false);
@@ -41,55 +99,10 @@ bool BayTable::ReadHeader(const CsvRecord& header, std::string& error) {
             droppedNames_ += (droppedNames_.empty() ? "" : ", ") + std::string(name);
         }
     }
-    for (int k = 0; k < kInputFieldCount; ++k) {
-        const std::string symbol = kInputFields[k].symbol;
-        bool found = false;
-        for (std::size_t column = 0; column < header.size(); ++column) {
-            if (TrimCellSpace(header[column]) != symbol) {
-                continue;
-            }
-            if (found) {
-                error = "column " + symbol + " appears twice (columns " +
-                        std::to_string(columns_[k] + 1) + " and " + std::to_string(column + 1) + ")";
-                return false;
-            }
-            columns_[k] = column;
-            found = true;
-        }
-        if (!found) {
-            error = "no column named " + symbol +
-                    " (the header must name H, B, n, T, W, A and i; names are case-sensitive)";
-            return false;
-        }
-    }
-    return true;
+    return FindColumns(header, error);
 }
 
-void BayTable::AppendHeader(const CsvRecord& header, std::string& line) const {
-    bool first = true;
-    for (std::size_t column = 0; column < header.size(); ++column) {
-        if (!dropped_[column]) {
-            AppendCsvField(line, header[column], first);
-            first = false;
-        }
-    }
-    for (const ResultRow& row : kResultRows) {
-        AppendCsvField(line, row.symbol, false);
-    }
-    AppendCsvField(line, kErrorColumn, false);
-}
-
-void BayTable::AppendRow(const CsvRecord& row, std::string& line, RowRefusal& refusal) const {
-    BracingInputs inputs;
-    for (int k = 0; k < kInputFieldCount; ++k) {
-        const std::string& cell = row[columns_[k]];
-        const CellNumber number = ReadCellNumber(cell);
-        if (number.status == CellStatus::Number) {
-            StoreFieldValue(inputs, kInputFields[k].id, number.value);
-        } else {
-            refusal.Add(CellRefusalText(kInputFields[k].symbol, cell, number.status));
-        }
-    }
+void BayTable::AppendInputCells(const CsvRecord& row, std::string& line) const {
     bool first = true;
     for (std::size_t column = 0; column < row.size(); ++column) {
         if (!dropped_[column]) {
@@ -97,17 +110,82 @@ void BayTable::AppendRow(const CsvRecord& row, std::string& line, RowRefusal& re
             first = false;
         }
     }
-    BracingResults results;
-    bool accepted = !refusal.Refused() && ComputeBracing(inputs, results);
+}
+
+void BayTable::AppendHeader(const CsvRecord& header, std::string& line) const {
+    AppendInputCells(header, line);
+    for (const ResultRow& row : kResultRows) {
+        if (!ChecksDesign() || ShownWithDesignCheck(row)) {
+            AppendCsvField(line, row.symbol, false);
+        }
+    }
+    if (ChecksDesign()) {
+        AppendDesignHeader(line);
+    }
+    AppendCsvField(line, kErrorColumn, false);
+}
+
+void BayTable::AppendRow(const CsvRecord& row, std::string& line, RowRefusal& refusal,
+                         CheckedBay& checked) const {
+    SheetBay& bay = checked.bay;
+    bay.inputs = BracingInputs();
+    bay.design = nullptr;
+    for (int k = 0; k < kInputFieldCount; ++k) {
+        if (columns_[k] == kNoColumn) {
+            bay.cells[k] = std::string_view();
+            continue;
+        }
+        const std::string& cell = row[columns_[k]];
+        bay.cells[k] = cell;
+        const CellNumber number = ReadCellNumber(cell);
+        if (number.status == CellStatus::Number) {
+            StoreFieldValue(bay.inputs, kInputFields[k].id, number.value);
+        } else {
+            refusal.Add(CellRefusalText(kInputFields[k].symbol, cell, number.status));
+        }
+    }
+    DesignInputs design{};
+    if (ChecksDesign()) {
+        design = ReadDesignInputs(row, design_, defaults_.grade, bay.inputs.T, refusal);
+    }
+    AppendInputCells(row, line);
+
+    bool accepted = !refusal.Refused() && ComputeBracing(bay.inputs, bay.results);
     for (const ResultRow& result : kResultRows) {
-        if (accepted && !std::isfinite(results.*(result.value))) {
+        const bool shown = !ChecksDesign() || ShownWithDesignCheck(result);
+        if (accepted && shown && !std::isfinite(bay.results.*(result.value))) {
             refusal.Add("a result is out of range");
             accepted = false;
         }
     }
-    for (const ResultRow& result : kResultRows) {
-        AppendCsvField(line, accepted ? TrimmedText(FormatResultRow(result, results)) : "", false);
+    if (accepted && ChecksDesign()) {
+        checked.design = CheckBayDesign(bay.results, design.grade, design.limits, design.section,
+                                        EqualAngles(), defaults_.minimum);
+        if (DesignOutOfRange(checked.design)) {
+            refusal.Add("a result is out of range");
+            accepted = false;
+        } else {
+            bay.design = &checked.design;
+        }
     }
-    const char* calculationSays = accepted ? "" : kRejectedText;
-    AppendCsvField(line, refusal.Refused() ? refusal.Text().c_str() : calculationSays, false);
+    for (const ResultRow& result : kResultRows) {
+        if (!ChecksDesign() || ShownWithDesignCheck(result)) {
+            AppendCsvField(line, accepted ? TrimmedText(FormatResultRow(result, bay.results)) : "", false);
+        }
+    }
+    if (ChecksDesign()) {
+        AppendDesignCells(line, bay.design);
+    }
+    std::string error;
+    if (refusal.Refused()) {
+        bay.refusal = refusal.Text();
+    } else if (!accepted) {
+        bay.refusal = kRejectedText;
+    } else {
+        bay.refusal = std::string_view();
+        if (bay.design != nullptr) {
+            error = NoAngleText(*bay.design);
+        }
+    }
+    AppendCsvField(line, bay.refusal.empty() ? error : std::string(bay.refusal), false);
 }

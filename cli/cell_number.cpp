@@ -113,11 +113,10 @@ CellNumber ReadCellNumber(std::string_view cell) {
 }
 
 std::string CellRefusalText(const char* column, std::string_view text, CellStatus status) {
-    constexpr std::size_t kShownCharacters = 40;
     const std::string name = std::string(column) + ": ";
     if (status == CellStatus::Empty) {
         return name + "empty (write 0 for none)";
     }
-    return name + QuotedText(text, kShownCharacters) +
+    return name + QuotedText(text, kShownCellCharacters) +
            (status == CellStatus::OutOfRange ? " is out of range" : " is not a number");
 }

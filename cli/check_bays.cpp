@@ -69,7 +69,11 @@ const char* EncodingName(InputEncoding encoding) {
 class Checker {
 public:
     Checker(CsvReader& reader, const CheckOptions& options, TextOutput& out, TextOutput& problems)
-        : reader_(reader), options_(options), out_(out), problems_(options.inputName, problems) {}
+        : reader_(reader),
+          options_(options),
+          out_(out),
+          problems_(options.inputName, problems),
+          table_(options.design) {}
 
     CheckOutcome Run();
 
@@ -86,6 +90,7 @@ private:
     ProblemList problems_;
     BayTable table_;
     RowRefusal refusal_;
+    CheckedBay checked_;
     Counts counts_;
     bool saidGbk_ = false;
 };
@@ -168,7 +173,8 @@ void Checker::CheckRow(const CsvRecord& row) {
         return;
     }
     refusal_.Clear();
-    table_.AppendRow(row, out_.Line(), refusal_);
+    checked_.bay.line = reader_.RecordLine();
+    table_.AppendRow(row, out_.Line(), refusal_, checked_);
     out_.EndLine();
     ++counts_.written;
     if (refusal_.Refused()) {

@@ -5,12 +5,13 @@
 #define BRACING_CLI_CHECK_BAYS_H
 
 #include "csv_reader.h"
+#include "design_inputs.h"
 #include "text_output.h"
 
 #include <string>
 
 enum CheckExit {
-    kCheckDone = 0,      // every row read and written; refused bays are answers
+    kCheckDone = 0,      // every row read and written; refused bays and NG are answers
     kCheckProblems = 1,  // the input had problems, or no usable header
     kCheckFailed = 2,    // the input could not be read or the output not written
 };
@@ -24,6 +25,7 @@ struct CheckOptions {
     // that a spreadsheet opens the output right.
     ByteOrderMarkChoice byteOrderMark = ByteOrderMarkChoice::LikeInput;
     bool separatorGiven = false;  // otherwise ; or tab is taken when the header says so
+    DesignDefaults design;        // for an input that names sections
 };
 
 struct CheckOutcome {

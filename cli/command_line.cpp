@@ -1,7 +1,12 @@
 #include "command_line.h"
 
+#include "cell_number.h"
+#include "cell_space.h"
+#include "grade_text.h"
+
 #include <algorithm>
 #include <cctype>
+#include <iterator>
 
 namespace {
 
@@ -11,10 +16,34 @@ std::string LowerCase(std::string text) {
     return text;
 }
 
-// Sets what `option` (-o, --encoding or --separator) gives from its value.
+const char* const kValueOptions[] = {"-o", "--encoding", "--separator", "--grade", "--min-leg",
+                                     "--min-thickness"};
+
+// A size in millimetres, 0 or more.
+bool ReadMillimetres(const std::string& option, const std::string& value, double& mm,
+                     std::string& error) {
+    const CellNumber number = ReadCellNumber(value);
+    if (number.status != CellStatus::Number || number.value < 0.0) {
+        error = option + " takes millimetres, 0 or more, not " + value;
+        return false;
+    }
+    mm = number.value;
+    return true;
+}
+
+// Sets what `option` (one of kValueOptions) gives from its value.
 bool TakeValue(const std::string& option, const std::string& value, CommandLine& line,
                std::string& error) {
-    if (option == "-o") {
+    if (option == "--grade") {
+        SteelGrade& grade = line.design.grade;
+        if (TrimCellSpace(value).empty() || !ReadGrade(value, grade, grade, error)) {
+            error = "--grade takes Q235, Q345 or Q355, not " + value;
+        }
+    } else if (option == "--min-leg") {
+        ReadMillimetres(option, value, line.design.minimum.leg_mm, error);
+    } else if (option == "--min-thickness") {
+        ReadMillimetres(option, value, line.design.minimum.thickness_mm, error);
+    } else if (option == "-o") {
         line.outputPath = value;
         if (value.empty()) {
             error = "-o: an empty file name";
@@ -51,11 +80,14 @@ bool ParseCommandLine(const std::vector<std::string>& arguments, CommandLine& li
         const std::string& argument = arguments[k];
         const bool isOption = !optionsEnded && argument.size() > 1 && argument[0] == '-';
         const std::string option = argument.substr(0, argument.find('='));
-        const bool takesValue = option == "-o" || option == "--encoding" || option == "--separator";
+        const bool takesValue = std::find(std::begin(kValueOptions), std::end(kValueOptions), option) !=
+                                std::end(kValueOptions);
         if (isOption && argument == "--") {
             optionsEnded = true;
         } else if (isOption && (argument == "--help" || argument == "-h")) {
             line.help = true;
+        } else if (isOption && argument == "--sections") {
+            line.sections = true;
         } else if (isOption && argument == "--bom") {
             line.byteOrderMark = ByteOrderMarkChoice::Always;
         } else if (isOption && argument == "--no-bom") {
@@ -84,6 +116,10 @@ bool ParseCommandLine(const std::vector<std::string>& arguments, CommandLine& li
             inputNamed = true;
             line.path = (argument == "-" && !optionsEnded) ? std::string() : argument;
         }
+    }
+    if (line.sections && inputNamed) {
+        error = "--sections writes the angle table and reads no input";
+        return false;
     }
     return true;
 }

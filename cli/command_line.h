@@ -10,11 +10,13 @@
 
 struct CommandLine {
     bool help = false;
+    bool sections = false;    // --sections: write the angle table, read no input
     ByteOrderMarkChoice byteOrderMark = ByteOrderMarkChoice::LikeInput;
     EncodingChoice encoding = EncodingChoice::Detect;
     char separator = 0;       // 0: commas, unless the header is split otherwise
     std::string path;         // empty: standard input
     std::string outputPath;   // empty: standard output
+    DesignDefaults design;    // --grade, --min-leg, --min-thickness
 };
 
 // Reads the arguments that follow the program name. On a mistake returns

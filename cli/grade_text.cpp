@@ -1,6 +1,7 @@
 #include "grade_text.h"
 
 #include "cell_space.h"
+#include "message_text.h"
 
 namespace {
 
@@ -38,9 +39,7 @@ bool ReadGrade(std::string_view text, SteelGrade fallback, SteelGrade& grade, st
             return true;
         }
     }
-    error.assign("grade: \"");
-    error.append(text.data(), text.size());
-    error.append("\" is not a grade: Q235, Q345 or Q355");
+    error = "grade: " + QuotedText(text, kShownCellCharacters) + " is not a grade: Q235, Q345 or Q355";
     return false;
 }
 

@@ -7,6 +7,9 @@
 #include <string>
 #include <string_view>
 
+// How much of a cell a message shows.
+constexpr std::size_t kShownCellCharacters = 40;
+
 // `text` (UTF-8) in double quotes, its first `maxCharacters` characters
 // and "…" when it has more.
 std::string QuotedText(std::string_view text, std::size_t maxCharacters);

@@ -5,9 +5,41 @@
 #include "command_line.h"
 #include "help_text.h"
 #include "replacing_file.h"
+#include "section_table_text.h"
 
 #include <cerrno>
 #include <cstring>
+
+namespace {
+
+// --sections: the angle table to standard output or -o FILE.
+int WriteSections(const CommandLine& line, std::FILE* out, std::FILE* err) {
+    ReplacingFile file(line.outputPath);
+    const bool toFile = !line.outputPath.empty();
+    std::string error;
+    if (toFile && !file.Open(error)) {
+        std::fprintf(err, "%s\n", error.c_str());
+        return kCheckFailed;
+    }
+    {
+        TextOutput output(toFile ? file.Stream() : out);
+        if (line.byteOrderMark == ByteOrderMarkChoice::Always) {
+            output.Line() += "\xEF\xBB\xBF";
+        }
+        if (!WriteSectionTable(output)) {
+            std::fprintf(err, "%s: cannot write: %s\n", toFile ? line.outputPath.c_str() : "<stdout>",
+                         std::strerror(output.ErrorNumber()));
+            return kCheckFailed;
+        }
+    }
+    if (toFile && !file.Commit(error)) {
+        std::fprintf(err, "%s\n", error.c_str());
+        return kCheckFailed;
+    }
+    return kCheckDone;
+}
+
+}  // namespace
 
 int RunBracingCheck(const std::vector<std::string>& arguments, std::FILE* in, std::FILE* out,
                     std::FILE* err) {
@@ -21,9 +53,13 @@ int RunBracingCheck(const std::vector<std::string>& arguments, std::FILE* in, st
         std::fputs(kHelpText, out);
         return std::fflush(out) == 0 ? kCheckDone : kCheckFailed;
     }
+    if (line.sections) {
+        return WriteSections(line, out, err);
+    }
     CheckOptions options;
     options.byteOrderMark = line.byteOrderMark;
     options.separatorGiven = line.separator != 0;
+    options.design = line.design;
     std::FILE* input = in;
     if (!line.path.empty()) {
         input = OpenForReading(line.path);

@@ -17,3 +17,14 @@ void AppendSectionRow(const AngleSection& section, std::string& line) {
     // As the standard prints it: 0.889, 6.6, 104.
     AppendCsvField(line, ShortestText(section.mass_kg_m, 3).chars, false);
 }
+
+bool WriteSectionTable(TextOutput& out) {
+    AppendSectionHeader(out.Line());
+    out.EndLine();
+    const SectionTable& table = EqualAngles();
+    for (int k = 0; k < table.Count(); ++k) {
+        AppendSectionRow(table.At(k), out.Line());
+        out.EndLine();
+    }
+    return out.Flush();
+}

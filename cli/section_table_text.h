@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "text_output.h"
+
 #include "design/angle_sections.h"
 
 // Appends the header line's fields (no line end).
@@ -13,5 +15,9 @@ void AppendSectionHeader(std::string& line);
 // Appends one size's fields (no line end): A and radii to 3 decimals, the
 // mass as the standard prints it.
 void AppendSectionRow(const AngleSection& section, std::string& line);
+
+// The whole table, a header line and a line a size, in the standard's
+// order. Returns false when a write failed (see TextOutput).
+bool WriteSectionTable(TextOutput& out);
 
 #endif

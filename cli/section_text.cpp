@@ -2,6 +2,7 @@
 
 #include "bay_table.h"
 #include "cell_space.h"
+#include "message_text.h"
 #include "ui/number_text.h"
 
 namespace {
@@ -75,10 +76,7 @@ Shape ReadShape(std::string_view s, double& b_mm, double& t_mm) {
 }
 
 void Refuse(std::string_view text, const char* why, std::string& error) {
-    error.assign("section: \"");
-    error.append(text.data(), text.size());
-    error.append("\" ");
-    error.append(why);
+    error = "section: " + QuotedText(text, kShownCellCharacters) + " " + why;
 }
 
 }  // namespace

@@ -185,7 +185,7 @@ TEST(CheckBays, ProblemsAreNamedAndTheRestWritten) {
 }
 
 TEST(CheckBays, WithoutAUsableHeaderNothingIsWritten) {
-    const std::string names = " (the header must name H, B, n, T, W, A and i; names are case-sensitive); ";
+    const std::string names = " (the header must name H, B, n, T, W and either A and i or section; names are case-sensitive); ";
     struct Case {
         const char* why;
         std::string text;

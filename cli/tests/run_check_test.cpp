@@ -110,8 +110,8 @@ TEST(RunCheck, AnOutputFileIsReplacedOnlyByARunThatGotThrough) {
     const Case cases[] = {
         {"a run that succeeds", {"-o", target}, kInput, 0, kOutput, ""},
         {"a header that cannot be used", {"-o", target}, "H,B\n6,8\n", 1, "old",
-         "<stdin>:1: no column named n (the header must name H, B, n, T, W, A and i; names are "
-         "case-sensitive); the header's fields: \"H\", \"B\"\n" + target + ": left as it was\n"},
+         "<stdin>:1: no column named n (the header must name H, B, n, T, W and either A and i or "
+         "section; names are case-sensitive); the header's fields: \"H\", \"B\"\n" + target + ": left as it was\n"},
         {"an input that does not open", {"-o", target, "run_check_test_missing.csv"}, "", 2, "old",
          std::string("run_check_test_missing.csv: cannot open: ") + std::strerror(ENOENT) + "\n"},
     };
