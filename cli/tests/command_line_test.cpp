@@ -61,3 +61,42 @@ TEST(CommandLine, InputOptionsAndMistakes) {
         EXPECT_EQ(error, m.error);
     }
 }
+
+TEST(CommandLine, DesignOptions) {
+    struct Case {
+        std::vector<std::string> arguments;
+        bool sections;
+        SteelGrade grade;
+        double leg_mm;
+        double thickness_mm;
+    } const cases[] = {
+        {{}, false, SteelGrade::Q235, 45, 4},
+        {{"--sections", "-o", "angles.csv"}, true, SteelGrade::Q235, 45, 4},
+        {{"--grade", "q355b", "--min-leg=63", "--min-thickness", "0"}, false, SteelGrade::Q355, 63, 0},
+    };
+    for (const Case& c : cases) {
+        CommandLine line;
+        std::string error;
+        ASSERT_TRUE(ParseCommandLine(c.arguments, line, error)) << error;
+        EXPECT_EQ(line.sections, c.sections);
+        EXPECT_EQ(line.design.grade, c.grade);
+        EXPECT_EQ(line.design.minimum.leg_mm, c.leg_mm);
+        EXPECT_EQ(line.design.minimum.thickness_mm, c.thickness_mm);
+    }
+    const struct {
+        std::vector<std::string> arguments;
+        std::string error;
+    } mistakes[] = {
+        {{"--grade", "Q390"}, "--grade takes Q235, Q345 or Q355, not Q390"},
+        {{"--grade", " "}, "--grade takes Q235, Q345 or Q355, not  "},
+        {{"--min-leg", "-1"}, "--min-leg takes millimetres, 0 or more, not -1"},
+        {{"--min-thickness=4mm"}, "--min-thickness takes millimetres, 0 or more, not 4mm"},
+        {{"--sections", "bays.csv"}, "--sections writes the angle table and reads no input"},
+    };
+    for (const auto& m : mistakes) {
+        CommandLine line;
+        std::string error;
+        EXPECT_FALSE(ParseCommandLine(m.arguments, line, error)) << m.error;
+        EXPECT_EQ(error, m.error);
+    }
+}

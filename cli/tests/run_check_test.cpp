@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -93,6 +94,18 @@ TEST(RunCheck, HelpAndByteOrderMarkThroughTheProgram) {
     const ProgramRun bom = RunProgram({"--bom"}, kInput);
     EXPECT_EQ(bom.out, "\xEF\xBB\xBF" + kOutput);
     EXPECT_EQ(bom.exit, 0);
+}
+
+TEST(RunCheck, SectionsAndDesignOptionsThroughTheProgram) {
+    const ProgramRun table = RunProgram({"--sections"}, "");
+    EXPECT_EQ(table.exit, 0);
+    EXPECT_EQ(table.out.rfind("designation,A,ix,ix0,iy0,mass\nL20x3,1.132,0.595,0.747,0.387,0.889\n", 0), 0u);
+    EXPECT_EQ(std::count(table.out.begin(), table.out.end(), '\n'), 116);  // 115 sizes
+    // Q355, nothing under 63 mm: L63x4 in tension; in compression its legs are
+    // too slender for Q355 (w/t 13.75 over 15 εk = 12.2), so L63x5.
+    const ProgramRun sized = RunProgram({"--grade", "Q355", "--min-leg", "63"}, "H,B,n,T,W,section\n1,1,1,0,1,\n");
+    EXPECT_NE(sized.out.find(",L63x4,72.3,400,2.84,0.181,OK,L63x5,56.6,200,0.841,"), std::string::npos) << sized.out;
+    EXPECT_EQ(sized.exit, 0);
 }
 
 TEST(RunCheck, AnOutputFileIsReplacedOnlyByARunThatGotThrough) {
