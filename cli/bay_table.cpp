@@ -99,7 +99,16 @@ bool BayTable::ReadHeader(const CsvRecord& header, std::string& error) {
             droppedNames_ += (droppedNames_.empty() ? "" : ", ") + std::string(name);
         }
     }
-    return FindColumns(header, error);
+    if (!FindColumns(header, error)) {
+        return false;
+    }
+    resultCount_ = 0;
+    for (const ResultRow& row : kResultRows) {
+        if (!ChecksDesign() || ShownWithDesignCheck(row)) {
+            results_[resultCount_++] = &row;
+        }
+    }
+    return true;
 }
 
 void BayTable::AppendInputCells(const CsvRecord& row, std::string& line) const {
@@ -114,10 +123,8 @@ void BayTable::AppendInputCells(const CsvRecord& row, std::string& line) const {
 
 void BayTable::AppendHeader(const CsvRecord& header, std::string& line) const {
     AppendInputCells(header, line);
-    for (const ResultRow& row : kResultRows) {
-        if (!ChecksDesign() || ShownWithDesignCheck(row)) {
-            AppendCsvField(line, row.symbol, false);
-        }
+    for (int k = 0; k < resultCount_; ++k) {
+        AppendCsvField(line, results_[k]->symbol, false);
     }
     if (ChecksDesign()) {
         AppendDesignHeader(line);
@@ -151,9 +158,8 @@ void BayTable::AppendRow(const CsvRecord& row, std::string& line, RowRefusal& re
     AppendInputCells(row, line);
 
     bool accepted = !refusal.Refused() && ComputeBracing(bay.inputs, bay.results);
-    for (const ResultRow& result : kResultRows) {
-        const bool shown = !ChecksDesign() || ShownWithDesignCheck(result);
-        if (accepted && shown && !std::isfinite(bay.results.*(result.value))) {
+    for (int k = 0; k < resultCount_; ++k) {
+        if (accepted && !std::isfinite(bay.results.*(results_[k]->value))) {
             refusal.Add("a result is out of range");
             accepted = false;
         }
@@ -168,10 +174,8 @@ void BayTable::AppendRow(const CsvRecord& row, std::string& line, RowRefusal& re
             bay.design = &checked.design;
         }
     }
-    for (const ResultRow& result : kResultRows) {
-        if (!ChecksDesign() || ShownWithDesignCheck(result)) {
-            AppendCsvField(line, accepted ? TrimmedText(FormatResultRow(result, bay.results)) : "", false);
-        }
+    for (int k = 0; k < resultCount_; ++k) {
+        AppendCsvField(line, accepted ? TrimmedText(FormatResultRow(*results_[k], bay.results)) : "", false);
     }
     if (ChecksDesign()) {
         AppendDesignCells(line, bay.design);

@@ -62,6 +62,8 @@ private:
     std::size_t columns_[kInputFieldCount] = {};  // kNoColumn: A and i beside sections
     DesignInputColumns design_ = {};
     std::size_t columnCount_ = 0;
+    const ResultRow* results_[kResultRowCount] = {};  // the dialog's results written
+    int resultCount_ = 0;
     std::vector<bool> dropped_;
     std::string droppedNames_;
 };

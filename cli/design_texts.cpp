@@ -3,15 +3,9 @@
 #include "bay_table.h"
 #include "section_text.h"
 
-#include <cstdio>
+#include <cstring>
 
 namespace {
-
-ResultText FromChars(const char* chars) {
-    ResultText text;
-    std::snprintf(text.chars, sizeof text.chars, "%s", chars);
-    return text;
-}
 
 template <class Check>
 std::string CellText(const DesignColumn<Check>& column, const AngleSection* section,
@@ -30,7 +24,10 @@ std::string CellText(const DesignColumn<Check>& column, const AngleSection* sect
 }  // namespace
 
 ResultText DesignNumberText(double value, int decimals) {
-    return FromChars(TrimmedText(FormatResult(value, decimals)));
+    ResultText text = FormatResult(value, decimals);
+    const char* start = TrimmedText(text);
+    std::memmove(text.chars, start, std::strlen(start) + 1);
+    return text;
 }
 
 ResultText ShortestText(double value, int maxDecimals) {
