@@ -168,7 +168,8 @@ void Checker::ReportDecoding() {
 void Checker::CheckRow(const CsvRecord& row) {
     if (row.size() != table_.ColumnCount()) {
         ++counts_.leftOut;
-        problems_.Row(reader_.RecordLine(), std::to_string(row.size()) + " fields where the header has " +
+        problems_.Row(reader_.RecordLine(), Counted(static_cast<long>(row.size()), "field") +
+                                                " where the header has " +
                                                 std::to_string(table_.ColumnCount()) + "; row left out");
         return;
     }

@@ -93,14 +93,13 @@ bool ParseCommandLine(const std::vector<std::string>& arguments, CommandLine& li
         } else if (isOption && argument == "--no-bom") {
             line.byteOrderMark = ByteOrderMarkChoice::Never;
         } else if (isOption && takesValue) {
-            if (option.size() < argument.size()) {
-                if (!TakeValue(option, argument.substr(option.size() + 1), line, error)) {
-                    return false;
-                }
-            } else if (k + 1 == arguments.size()) {
+            const bool attached = option.size() < argument.size();  // --encoding=gbk
+            if (!attached && k + 1 == arguments.size()) {
                 error = option + " needs a value";
                 return false;
-            } else if (!TakeValue(option, arguments[++k], line, error)) {
+            }
+            const std::string value = attached ? argument.substr(option.size() + 1) : arguments[++k];
+            if (!TakeValue(option, value, line, error)) {
                 return false;
             }
         } else if (isOption) {

@@ -155,11 +155,13 @@ TEST(CheckBays, ProblemsAreNamedAndTheRestWritten) {
         std::string problems;
     };
     const Case cases[] = {
-        {"a field short, then a field over", kHeader + kRow + "\na,6,8,2,20,30,12\n" + kRow + ",x\n" + kRow + "\n",
-         kOutHeader + kOutRow + kOutRow,
+        {"a field short, a field over, one field",
+         kHeader + kRow + "\na,6,8,2,20,30,12\n" + kRow + ",x\nstray\n,6,8,2,20,30,12,3\n",
+         kOutHeader + kOutRow + ",6,8,2,20,30,12,3," + kResults + "\n",
          "in:3: 7 fields where the header has 8; row left out\n"
          "in:4: 9 fields where the header has 8; row left out\n"
-         "in: 2 rows written; 2 rows left out\n"},
+         "in:5: 1 field where the header has 8; row left out\n"
+         "in: 2 rows written; 3 rows left out\n"},
         {"a quote never closed: the lines from it to the end", quoteOnLine5,
          kOutHeader + kOutRow + kOutRow + kOutRow,
          "in:5: the quote that opens field 1 (bay) is never closed; lines 5 to 10000 are left out\n"

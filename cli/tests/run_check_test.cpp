@@ -138,6 +138,9 @@ TEST(RunCheck, AnOutputFileIsReplacedOnlyByARunThatGotThrough) {
         EXPECT_EQ(ReadFile(newFile), "<none>") << c.why;
     }
     RemoveFiles({target});
+    const ProgramRun noFolder = RunProgram({"-o", "run_check_test_none/out.csv"}, kInput);
+    EXPECT_EQ(noFolder.exit, 2);
+    EXPECT_EQ(noFolder.err, std::string("run_check_test_none/out.new.csv: cannot create: ") + std::strerror(ENOENT) + "\n");
 }
 
 TEST(RunCheck, AnOutputFileThatCannotBeReplacedKeepsBoth) {
