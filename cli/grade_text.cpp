@@ -20,7 +20,7 @@ bool IsLetterIn(char c, char first, char last) {
 // What may follow the number: nothing, a quality letter A to F, or the
 // delivery state N or M and then one (GB/T 1591-2018).
 bool IsQualitySuffix(std::string_view s) {
-    if (s.size() == 2 && (IsLetterIn(s[0], 'M', 'N'))) s.remove_prefix(1);
+    if (s.size() == 2 && IsLetterIn(s[0], 'M', 'N')) s.remove_prefix(1);
     return s.empty() || (s.size() == 1 && IsLetterIn(s[0], 'A', 'F'));
 }
 
@@ -34,7 +34,7 @@ bool ReadGrade(std::string_view text, SteelGrade fallback, SteelGrade& grade, st
     }
     for (const NamedGrade& g : kGradeNames) {
         if ((s[0] == 'Q' || s[0] == 'q') && s.compare(1, 3, g.name + 1) == 0 &&
-            IsQualitySuffix(s.substr(4 < s.size() ? 4 : s.size()))) {
+            IsQualitySuffix(s.substr(4))) {
             grade = g.grade;
             return true;
         }

@@ -7,20 +7,20 @@
 
 namespace {
 
-// The text without any white space, into `out`; false when it is too long
-// to be a designation.
-bool Squeezed(std::string_view text, char (&out)[32], std::size_t& length) {
-    length = 0;
+// The text without its white space, in `buffer`; false when it is longer
+// than any designation.
+bool Squeeze(std::string_view text, char (&buffer)[32], std::string_view& squeezed) {
+    std::size_t length = 0;
     for (std::size_t k = 0; k < text.size();) {
         const std::size_t space = CellSpaceLength(text, k);
         if (space > 0) {
             k += space;
             continue;
         }
-        if (length + 1 >= sizeof out) return false;
-        out[length++] = text[k++];
+        if (length == sizeof buffer) return false;
+        buffer[length++] = text[k++];
     }
-    out[length] = '\0';
+    squeezed = std::string_view(buffer, length);
     return true;
 }
 
@@ -41,11 +41,11 @@ bool SkipOne(std::string_view text, std::size_t& k, const char* const (&marks)[N
 bool SkipMillimetres(std::string_view text, std::size_t& k, double& mm) {
     const std::size_t start = k;
     mm = 0.0;
-    while (k < text.size() && text[k] >= '0' && text[k] <= '9' && k - start < 6) {
+    while (k < text.size() && text[k] >= '0' && text[k] <= '9') {
         mm = 10.0 * mm + (text[k] - '0');
         ++k;
     }
-    return k > start && (k == text.size() || text[k] < '0' || text[k] > '9');
+    return k > start;
 }
 
 // L, l, the angle sign U+2220 and the right angle U+221F.
@@ -53,10 +53,11 @@ const char* const kAngleMarks[] = {"L", "l", "\xE2\x88\xA0", "\xE2\x88\x9F"};
 // x, X, the multiplication sign U+00D7 and *.
 const char* const kTimesMarks[] = {"x", "X", "\xC3\x97", "*"};
 
-enum class Shape { Equal, Unequal, Double, Unknown };
+enum class Shape { Blank, Equal, Unequal, Double, Unknown };
 
 // b and t of "L63x6" or "L63x63x6" (squeezed); "2L63x6" is a pair.
 Shape ReadShape(std::string_view s, double& b_mm, double& t_mm) {
+    if (s.empty()) return Shape::Blank;
     std::size_t k = 0;
     double count = 0.0;
     const bool counted = SkipMillimetres(s, k, count);
@@ -82,17 +83,16 @@ void Refuse(std::string_view text, const char* why, std::string& error) {
 }  // namespace
 
 bool ReadSection(std::string_view text, const SectionTable& table, int& index, std::string& error) {
-    char squeezed[32];
-    std::size_t length = 0;
-    if (!Squeezed(text, squeezed, length)) {
-        Refuse(text, "is not an equal-angle designation such as L63x6", error);
-        return false;
-    }
-    index = -1;
-    if (length == 0) return true;
+    char buffer[32];
+    std::string_view squeezed;
     double b_mm = 0.0;
     double t_mm = 0.0;
-    switch (ReadShape(std::string_view(squeezed, length), b_mm, t_mm)) {
+    const Shape shape =
+        Squeeze(text, buffer, squeezed) ? ReadShape(squeezed, b_mm, t_mm) : Shape::Unknown;
+    index = -1;
+    switch (shape) {
+        case Shape::Blank:
+            return true;
         case Shape::Equal:
             index = table.Find(b_mm, t_mm);
             if (index >= 0) return true;

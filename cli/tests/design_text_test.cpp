@@ -17,6 +17,7 @@ TEST(SectionText, ReadsEverySpellingOfOneAngle) {
         "L63x6", "L63\xC3\x97" "6", "\xE2\x88\xA0" "63\xC3\x97" "6", "\xE2\x88\x9F" "63\xC3\x97" "6",
         "L63*6", "l63X6", "L63\xC3\x97" "63\xC3\x97" "6", " L 63 x 6 ",
         "\xE3\x80\x80L63x6\xC2\xA0",  // full-width and no-break spaces
+        "\tL63x6\r\n",
     };
     for (const char* text : spellings) {
         int index = -2;
@@ -45,6 +46,7 @@ TEST(SectionText, RefusesNamingTheText) {
         {"3L63x6", nullptr},
         {"L63.5x6", nullptr},
         {"L1000000x6", nullptr},
+        {"L63/6", nullptr},
         {"L 63 x 6 ...............................", nullptr},  // too long to squeeze
     };
     for (const Case& c : cases) {
@@ -78,7 +80,7 @@ TEST(GradeText, ReadsGradesWithQualityLetters) {
     struct Case { const char* text; SteelGrade grade; } const cases[] = {
         {"Q235", SteelGrade::Q235}, {"q345", SteelGrade::Q345}, {"Q355B", SteelGrade::Q355},
         {"Q235b", SteelGrade::Q235}, {" Q355C\xE3\x80\x80", SteelGrade::Q355},
-        {"Q355ND", SteelGrade::Q355}, {"q355me", SteelGrade::Q355},
+        {"Q355ND", SteelGrade::Q355}, {"q355nf", SteelGrade::Q355},
         {"", SteelGrade::Q345}, {"  ", SteelGrade::Q345},  // blank: the default given
     };
     for (const Case& c : cases) {
