@@ -2,24 +2,13 @@
 
 #include <cmath>
 
+#include "stability.h"
+
 namespace {
 
 // Written as "0 >= x" on purpose: false for NaN, so NaN is neither
 // rejected nor replaced.
 bool NotPositive(double x) { return 0.0 >= x; }
-
-// Class-b buckling curve (alpha1 0.65, alpha2 0.965, alpha3 0.300).
-double StabilityCoefficientB(double k1) {
-    // The design code's small-slenderness branch: the Perry formula below
-    // would give phi above 1 for stocky members, and cancels to 0 as k1
-    // goes to 0.
-    if (k1 <= 0.215) {
-        return 1.0 - (0.65 * k1) * k1;
-    }
-    const double q = (0.3 * k1 + 0.965) + k1 * k1;
-    const double d = std::sqrt(q * q - (4.0 * k1) * k1);
-    return (0.5 * (q - d)) / (k1 * k1);
-}
 
 }  // namespace
 
@@ -49,7 +38,7 @@ bool ComputeBracing(const BracingInputs& in, BracingResults& out) {
     r.Ry2 = r.Ly2 / 1.5;
     r.k = (100.0 * r.Ly2) / in.i;
     r.k1 = r.k / 93.014;
-    r.u = StabilityCoefficientB(r.k1);
+    r.u = StabilityCoefficient(kCurveB, r.k1);
     r.f1 = (1000.0 * r.N1) / (100.0 * in.A);
     r.f2 = (1000.0 * r.N2) / ((100.0 * r.u) * in.A);
     // No usable section: show zero stresses rather than infinities.

@@ -28,17 +28,43 @@ ByteStreams::~ByteStreams() {
     }
 }
 
-std::FILE* OpenForReading(const std::string& path) {
+std::wstring WidePath(const std::string& path) {
     const int size = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, path.data(),
                                          static_cast<int>(path.size()), nullptr, 0);
     if (size <= 0) {
+        return std::wstring();
+    }
+    std::wstring wide(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, path.data(), static_cast<int>(path.size()),
+                        &wide[0], size);
+    return wide;
+}
+
+std::FILE* OpenForReading(const std::string& path) {
+    const std::wstring widePath = WidePath(path);
+    if (widePath.empty()) {
         errno = ENOENT;
         return nullptr;
     }
-    std::vector<wchar_t> widePath(static_cast<std::size_t>(size) + 1, L'\0');
-    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, path.data(), static_cast<int>(path.size()),
-                        widePath.data(), size);
-    return _wfopen(widePath.data(), L"rb");
+    return _wfopen(widePath.c_str(), L"rb");
+}
+
+std::string SystemMessage(unsigned long code) {
+    wchar_t* text = nullptr;
+    const DWORD size = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::string message;
+    if (size > 0) {
+        const int utf8Size = WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(size), nullptr, 0, nullptr, nullptr);
+        message.resize(static_cast<std::size_t>(utf8Size));
+        WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(size), &message[0], utf8Size, nullptr, nullptr);
+        LocalFree(text);
+    }
+    while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == '.')) {
+        message.pop_back();
+    }
+    return message.empty() ? "error " + std::to_string(code) : message;
 }
 
 std::vector<std::string> Utf8Arguments(int argc, wchar_t** argv) {

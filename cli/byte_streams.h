@@ -28,6 +28,10 @@ std::FILE* OpenForReading(const std::string& path);
 #ifdef _WIN32
 // The arguments of wmain after the program name, in UTF-8.
 std::vector<std::string> Utf8Arguments(int argc, wchar_t** argv);
+// A UTF-8 file name as Windows' wide calls take it; empty when it is not UTF-8.
+std::wstring WidePath(const std::string& path);
+// What the system says about the error `code` (of GetLastError), in UTF-8.
+std::string SystemMessage(unsigned long code);
 #endif
 
 #endif

@@ -1,44 +1,26 @@
 #include "check_bays.h"
 
 #include "bay_table.h"
+#include "message_text.h"
+#include "problem_list.h"
+#include "separator_guess.h"
 
 #include <cstring>
 
 namespace {
 
-// A file with a wrong header length would otherwise repeat the same
-// complaint for every row; the count at the end still has them all.
-constexpr long kListedRowProblems = 20;
-
-class Problems {
-public:
-    Problems(const std::string& inputName, TextOutput& out) : inputName_(inputName), out_(out) {}
-
-    void At(long line, const std::string& text) {
-        Say(inputName_ + ":" + std::to_string(line) + ": " + text);
-    }
-    void Say(const std::string& text) {
-        out_.Line() += text;
-        out_.EndLine();
-        out_.Flush();
-    }
-    // A row left out: listed while there are few, counted always.
-    void RowLeftOut(long line, const std::string& text) {
-        ++rowsLeftOut_;
-        if (rowsLeftOut_ <= kListedRowProblems) {
-            At(line, text);
-        } else if (rowsLeftOut_ == kListedRowProblems + 1) {
-            Say(inputName_ + ": more rows left out; only the first " +
-                std::to_string(kListedRowProblems) + " are listed");
-        }
-    }
-    long RowsLeftOut() const { return rowsLeftOut_; }
-
-private:
-    const std::string& inputName_;
-    TextOutput& out_;
-    long rowsLeftOut_ = 0;
+struct Counts {
+    long written = 0;
+    long refused = 0;
+    long leftOut = 0;
+    long invalidLines = 0;
+    long unreadFrom = 0;  // lines from an unclosed quote to the end
+    long unreadTo = 0;
 };
+
+std::string Counted(long count, const char* thing) {
+    return std::to_string(count) + " " + thing + (count == 1 ? "" : "s");
+}
 
 std::string LimitsText() {
     return "longer than " + std::to_string(CsvReader::kMaxRecordBytes >> 20) + " MiB or more than " +
@@ -54,75 +36,211 @@ std::string UnclosedQuoteText(const CsvReader& reader, const CsvRecord& header) 
     return text + " is never closed";
 }
 
-bool IsBlank(const CsvRecord& row) { return row.size() == 1 && row[0].empty(); }
+// The header as it was read, so that a wrong separator or encoding shows.
+std::string HeaderAsRead(const CsvRecord& header) {
+    constexpr std::size_t kShownCharacters = 200;
+    if (header.size() == 1) {
+        return "the header is one field: " + QuotedText(header[0], kShownCharacters);
+    }
+    std::string fields;
+    for (const std::string& field : header) {
+        if (fields.size() > kShownCharacters) {
+            fields += ", …";
+            break;
+        }
+        fields += (fields.empty() ? "" : ", ") + QuotedText(field, kShownCharacters);
+    }
+    return "the header's fields: " + fields;
+}
 
-}  // namespace
+const char* EncodingName(InputEncoding encoding) {
+    switch (encoding) {
+    case InputEncoding::Gbk:
+        return "GBK";
+    case InputEncoding::Utf16LE:
+    case InputEncoding::Utf16BE:
+        return "UTF-16";
+    case InputEncoding::Utf8:
+        break;
+    }
+    return "UTF-8";
+}
 
-CheckExit CheckBays(CsvReader& reader, const std::string& inputName, bool byteOrderMark,
-                    TextOutput& out, TextOutput& problemOutput) {
-    Problems problems(inputName, problemOutput);
-    CsvRecord header;
-    const CsvRecord noHeader;
-    switch (reader.Next(header)) {
+class Checker {
+public:
+    Checker(CsvReader& reader, const CheckOptions& options, TextOutput& out, TextOutput& problems)
+        : reader_(reader),
+          options_(options),
+          out_(out),
+          problems_(options.inputName, problems),
+          table_(options.design) {}
+
+    CheckOutcome Run();
+
+private:
+    bool ReadHeader(CsvRecord& header, CheckExit& exit);
+    bool WantsByteOrderMark() const;
+    void ReportDecoding();
+    void ReportSummary();
+    void CheckRow(const CsvRecord& row);
+
+    CsvReader& reader_;
+    const CheckOptions& options_;
+    TextOutput& out_;
+    ProblemList problems_;
+    BayTable table_;
+    RowRefusal refusal_;
+    CheckedBay checked_;
+    Counts counts_;
+    bool saidGbk_ = false;
+};
+
+// On failure says why and sets the exit status.
+bool Checker::ReadHeader(CsvRecord& header, CheckExit& exit) {
+    const std::string& name = options_.inputName;
+    exit = kCheckProblems;
+    reader_.KeepRecordText();
+    const CsvStatus status = reader_.Next(header);
+    ReportDecoding();
+    switch (status) {
     case CsvStatus::Record:
         break;
     case CsvStatus::End:
-        problems.Say(inputName + ": empty input, no header line");
-        return kCheckRowsLeftOut;
+        problems_.Say(name + ": empty input, no header line");
+        return false;
     case CsvStatus::UnterminatedQuote:
-        problems.At(reader.OpenQuoteLine(), "header: " + UnclosedQuoteText(reader, noHeader));
-        return kCheckRowsLeftOut;
+        problems_.At(reader_.OpenQuoteLine(), "header: " + UnclosedQuoteText(reader_, CsvRecord()));
+        return false;
     case CsvStatus::TooLong:
-        problems.At(reader.RecordLine(), "header " + LimitsText());
-        return kCheckRowsLeftOut;
+        problems_.At(reader_.RecordLine(), "header " + LimitsText());
+        return false;
     case CsvStatus::ReadError:
-        problems.Say(inputName + ": cannot read: " + std::strerror(reader.ReadErrorNumber()));
-        return kCheckFailed;
+        problems_.Say(name + ": cannot read: " + std::strerror(reader_.ReadErrorNumber()));
+        exit = kCheckFailed;
+        return false;
     }
-    BayTable table;
-    std::string headerError;
-    if (!table.ReadHeader(header, headerError)) {
-        problems.At(reader.RecordLine(), headerError);
-        return kCheckRowsLeftOut;
+    const char* separators = options_.separatorGiven ? nullptr : GuessSeparator(reader_, header);
+    if (separators != nullptr) {
+        problems_.Say(name + ": the columns are separated by " + separators + ", not commas; read so");
     }
-    if (byteOrderMark) {
-        out.Line() += "\xEF\xBB\xBF";
+    std::string error;
+    if (!table_.ReadHeader(header, error)) {
+        problems_.At(reader_.RecordLine(), error + "; " + HeaderAsRead(header));
+        return false;
     }
-    table.AppendHeader(header, out.Line());
-    out.EndLine();
+    if (!table_.DroppedColumns().empty()) {
+        problems_.Say(name + ": columns " + table_.DroppedColumns() +
+                      " are an earlier run's output; dropped and written afresh");
+    }
+    exit = kCheckDone;
+    return true;
+}
 
-    long rowsWritten = 0;
+bool Checker::WantsByteOrderMark() const {
+    const InputDecoder& input = reader_.Input();
+    switch (options_.byteOrderMark) {
+    case ByteOrderMarkChoice::Always:
+        return true;
+    case ByteOrderMarkChoice::Never:
+        return false;
+    case ByteOrderMarkChoice::LikeInput:
+        break;
+    }
+    return input.HadByteOrderMark() || input.Encoding() != InputEncoding::Utf8;
+}
+
+// What the decoder found since the last record: the guessed encoding, and
+// lines with bytes not valid in it.
+void Checker::ReportDecoding() {
+    InputDecoder& input = reader_.Input();
+    if (input.GuessedGbk() && !saidGbk_) {
+        saidGbk_ = true;
+        problems_.Say(options_.inputName + ": not UTF-8; read as GBK (code page 936)");
+    }
+    for (long line : input.InvalidLines()) {
+        ++counts_.invalidLines;
+        problems_.Row(line, std::string("bytes not valid in ") + EncodingName(input.Encoding()) +
+                                ", each shown as U+FFFD");
+    }
+    input.ClearInvalidLines();
+}
+
+void Checker::CheckRow(const CsvRecord& row) {
+    if (row.size() != table_.ColumnCount()) {
+        ++counts_.leftOut;
+        problems_.Row(reader_.RecordLine(), Counted(static_cast<long>(row.size()), "field") +
+                                                " where the header has " +
+                                                std::to_string(table_.ColumnCount()) + "; row left out");
+        return;
+    }
+    refusal_.Clear();
+    checked_.bay.line = reader_.RecordLine();
+    table_.AppendRow(row, out_.Line(), refusal_, checked_);
+    out_.EndLine();
+    ++counts_.written;
+    if (refusal_.Refused()) {
+        ++counts_.refused;
+        problems_.Row(reader_.RecordLine(), refusal_.Text());
+    }
+}
+
+void Checker::ReportSummary() {
+    std::string summary = Counted(counts_.written, "row") + " written";
+    if (counts_.refused > 0) {
+        summary += ", " + std::to_string(counts_.refused) + " of them refused";
+    }
+    if (counts_.leftOut > 0) {
+        summary += "; " + Counted(counts_.leftOut, "row") + " left out";
+    }
+    if (counts_.unreadFrom > 0) {
+        summary += "; lines " + std::to_string(counts_.unreadFrom) + " to " +
+                   std::to_string(counts_.unreadTo) + " left out (a quote never closed)";
+    }
+    if (counts_.invalidLines > 0) {
+        summary += "; " + Counted(counts_.invalidLines, "line") + " with bytes not valid in " +
+                   EncodingName(reader_.Input().Encoding());
+    }
+    problems_.Say(options_.inputName + ": " + summary);
+}
+
+CheckOutcome Checker::Run() {
+    CsvRecord header;
     CheckExit exit = kCheckDone;
+    if (!ReadHeader(header, exit)) {
+        return {exit, false};
+    }
+    if (WantsByteOrderMark()) {
+        out_.Line() += "\xEF\xBB\xBF";
+    }
+    table_.AppendHeader(header, out_.Line());
+    out_.EndLine();
+
     CsvRecord row;
-    for (bool reading = true; reading && !out.Failed();) {
-        switch (reader.Next(row)) {
+    for (bool reading = true; reading && !out_.Failed();) {
+        const CsvStatus status = reader_.Next(row);
+        ReportDecoding();
+        switch (status) {
         case CsvStatus::Record:
-            if (IsBlank(row)) {
-                break;
+            if (row.size() != 1 || !row[0].empty()) {  // blank lines are passed over
+                CheckRow(row);
             }
-            if (row.size() != table.ColumnCount()) {
-                problems.RowLeftOut(reader.RecordLine(),
-                                    std::to_string(row.size()) + " fields where the header has " +
-                                        std::to_string(table.ColumnCount()) + "; row left out");
-                break;
-            }
-            table.AppendRow(row, out.Line());
-            out.EndLine();
-            ++rowsWritten;
             break;
         case CsvStatus::TooLong:
-            problems.RowLeftOut(reader.RecordLine(), "row " + LimitsText() + "; left out");
+            ++counts_.leftOut;
+            problems_.Row(reader_.RecordLine(), "row " + LimitsText() + "; left out");
             break;
         case CsvStatus::UnterminatedQuote:
-            problems.RowLeftOut(reader.OpenQuoteLine(),
-                                UnclosedQuoteText(reader, header) + "; everything from line " +
-                                    std::to_string(reader.RecordLine()) + " on is left out");
+            counts_.unreadFrom = reader_.OpenQuoteLine();
+            counts_.unreadTo = reader_.LastLine();
+            problems_.At(counts_.unreadFrom, UnclosedQuoteText(reader_, header) + "; lines " +
+                                                 std::to_string(counts_.unreadFrom) + " to " +
+                                                 std::to_string(counts_.unreadTo) + " are left out");
             reading = false;
             break;
         case CsvStatus::ReadError:
-            problems.Say(inputName + ": cannot read after line " +
-                         std::to_string(reader.RecordLine()) + ": " +
-                         std::strerror(reader.ReadErrorNumber()));
+            problems_.Say(options_.inputName + ": cannot read after line " +
+                          std::to_string(reader_.RecordLine()) + ": " +
+                          std::strerror(reader_.ReadErrorNumber()));
             exit = kCheckFailed;
             reading = false;
             break;
@@ -131,17 +249,25 @@ CheckExit CheckBays(CsvReader& reader, const std::string& inputName, bool byteOr
             break;
         }
     }
-    if (!out.Flush()) {
-        problems.Say("cannot write the output: it is incomplete");
-        return kCheckFailed;
+    if (!out_.Flush()) {
+        problems_.Say(options_.outputName + ": cannot write: " + std::strerror(out_.ErrorNumber()) +
+                      "; the output is incomplete");
+        return {kCheckFailed, true};
     }
-    if (problems.RowsLeftOut() > 0) {
-        const long leftOut = problems.RowsLeftOut();
-        problems.Say(inputName + ": " + std::to_string(leftOut) + (leftOut == 1 ? " row" : " rows") +
-                     " left out, " + std::to_string(rowsWritten) + " written");
+    const bool hadProblems = counts_.refused > 0 || counts_.leftOut > 0 || counts_.unreadFrom > 0 ||
+                             counts_.invalidLines > 0;
+    if (hadProblems) {
+        ReportSummary();
         if (exit == kCheckDone) {
-            exit = kCheckRowsLeftOut;
+            exit = kCheckProblems;
         }
     }
-    return exit;
+    return {exit, true};
+}
+
+}  // namespace
+
+CheckOutcome CheckBays(CsvReader& reader, const CheckOptions& options, TextOutput& out,
+                       TextOutput& problems) {
+    return Checker(reader, options, out, problems).Run();
 }

@@ -5,19 +5,35 @@
 #define BRACING_CLI_CHECK_BAYS_H
 
 #include "csv_reader.h"
+#include "design_inputs.h"
 #include "text_output.h"
 
 #include <string>
 
 enum CheckExit {
-    kCheckDone = 0,          // every row written (rejected bays included)
-    kCheckRowsLeftOut = 1,   // malformed input: rows left out, or no usable header
-    kCheckFailed = 2,        // the input could not be read or the output not written
+    kCheckDone = 0,      // every row read and written; refused bays and NG are answers
+    kCheckProblems = 1,  // the input had problems, or no usable header
+    kCheckFailed = 2,    // the input could not be read or the output not written
 };
 
-// `inputName` is how the problems name the input (a file name, <stdin>).
-// With `byteOrderMark` the output starts with a UTF-8 BOM.
-CheckExit CheckBays(CsvReader& reader, const std::string& inputName, bool byteOrderMark,
-                    TextOutput& out, TextOutput& problems);
+enum class ByteOrderMarkChoice { LikeInput, Always, Never };
+
+struct CheckOptions {
+    std::string inputName = "<stdin>";    // how problems name the input
+    std::string outputName = "<stdout>";  // and the output
+    // LikeInput: a BOM when the input had one, or was GBK or UTF-16, so
+    // that a spreadsheet opens the output right.
+    ByteOrderMarkChoice byteOrderMark = ByteOrderMarkChoice::LikeInput;
+    bool separatorGiven = false;  // otherwise ; or tab is taken when the header says so
+    DesignDefaults design;        // for an input that names sections
+};
+
+struct CheckOutcome {
+    CheckExit exit;
+    bool headerWritten;
+};
+
+CheckOutcome CheckBays(CsvReader& reader, const CheckOptions& options, TextOutput& out,
+                       TextOutput& problems);
 
 #endif

@@ -1,14 +1,22 @@
-// bracing-check [--bom] [FILE | -], --help.
+// bracing-check [options] [FILE | -]; see help_text.cpp.
 #ifndef BRACING_CLI_COMMAND_LINE_H
 #define BRACING_CLI_COMMAND_LINE_H
+
+#include "check_bays.h"
+#include "input_decoder.h"
 
 #include <string>
 #include <vector>
 
 struct CommandLine {
     bool help = false;
-    bool byteOrderMark = false;
-    std::string path;  // empty: standard input
+    bool sections = false;    // --sections: write the angle table, read no input
+    ByteOrderMarkChoice byteOrderMark = ByteOrderMarkChoice::LikeInput;
+    EncodingChoice encoding = EncodingChoice::Detect;
+    char separator = 0;       // 0: commas, unless the header is split otherwise
+    std::string path;         // empty: standard input
+    std::string outputPath;   // empty: standard output
+    DesignDefaults design;    // --grade, --min-leg, --min-thickness
 };
 
 // Reads the arguments that follow the program name. On a mistake returns

@@ -1,87 +1,54 @@
 #include "csv_reader.h"
 
-#include <cerrno>
-#include <climits>
 #include <cstring>
 
-namespace {
+CsvReader::CsvReader(InputDecoder& input, char separator) : input_(input), separator_(separator) {}
 
-const char kByteOrderMark[] = "\xEF\xBB\xBF";
-constexpr std::size_t kByteOrderMarkSize = 3;
+// Whether there is text at hand, reading more when there is none.
+bool CsvReader::Peek() { return next_ != end_ || input_.Next(next_, end_); }
 
-bool StartsWithByteOrderMark(const char* from, const char* to) {
-    return static_cast<std::size_t>(to - from) >= kByteOrderMarkSize &&
-           std::memcmp(from, kByteOrderMark, kByteOrderMarkSize) == 0;
+// Passes over the text up to `to`, counting its lines.
+void CsvReader::Consume(const char* to) {
+    lines_.Pass(next_, to);
+    if (keepText_) {
+        text_.append(next_, to);
+    }
+    next_ = to;
 }
 
-}  // namespace
-
-// The byte order mark is looked for in the first block, so a block holds
-// at least its three bytes (fread returns short only at the end).
-CsvReader::CsvReader(std::FILE* input, std::size_t blockSize)
-    : input_(input), block_(blockSize < 4 ? 4 : blockSize) {}
-
-CsvReader::CsvReader(const char* text, std::size_t size, std::size_t pieceSize)
-    : text_(text), textEnd_(text + size), pieceSize_(pieceSize == 0 ? 1 : pieceSize) {}
-
-bool CsvReader::Refill() {
-    if (input_ == nullptr) {
-        const std::size_t left = static_cast<std::size_t>(textEnd_ - text_);
-        if (left == 0) {
-            return false;
-        }
-        const std::size_t size = left < pieceSize_ ? left : pieceSize_;
-        next_ = text_;
-        end_ = text_ + size;
-        text_ += size;
-        return true;
-    }
-    if (ended_) {
-        return false;  // a terminal would wait for more after the end
-    }
-    const std::size_t size = std::fread(block_.data(), 1, block_.size(), input_);
-    if (size == 0) {
-        ended_ = true;
-        if (std::ferror(input_)) {
-            failed_ = true;
-            readErrorNumber_ = errno;
-        }
-        return false;
-    }
-    next_ = block_.data();
-    end_ = next_ + size;
-    return true;
-}
-
-bool CsvReader::AtEnd() { return next_ == end_ && !Refill(); }
-
-void CsvReader::SkipByteOrderMark() {
-    if (input_ == nullptr) {
-        if (StartsWithByteOrderMark(text_, textEnd_)) {
-            text_ += kByteOrderMarkSize;
-        }
+// After a CR that ended a record: CR LF and CR CR LF end one record.
+void CsvReader::EndCarriageReturn() {
+    if (!Peek() || (*next_ != '\n' && *next_ != '\r')) {
         return;
     }
-    if (!AtEnd() && StartsWithByteOrderMark(next_, end_)) {
-        next_ += kByteOrderMarkSize;
+    if (*next_ == '\n') {
+        Consume(next_ + 1);
+        return;
     }
-}
-
-void CsvReader::CountLine() {
-    if (line_ < LONG_MAX) {
-        ++line_;
+    const long secondLine = lines_.Line();
+    Consume(next_ + 1);
+    if (Peek() && *next_ == '\n') {
+        Consume(next_ + 1);
+        return;
     }
+    blankRecordNext_ = true;
+    blankRecordLine_ = secondLine;
 }
 
 CsvStatus CsvReader::Next(CsvRecord& record) {
-    if (!started_) {
-        started_ = true;
-        SkipByteOrderMark();
+    text_.clear();
+    if (blankRecordNext_) {
+        blankRecordNext_ = false;
+        recordLine_ = blankRecordLine_;
+        record.resize(1);
+        record[0].clear();
+        keepText_ = false;
+        return CsvStatus::Record;
     }
-    if (AtEnd()) {
-        return failed_ ? CsvStatus::ReadError : CsvStatus::End;
+    if (!Peek()) {
+        return input_.ErrorNumber() != 0 ? CsvStatus::ReadError : CsvStatus::End;
     }
-    recordLine_ = line_;
+    recordLine_ = lines_.Line();
 
     // Fields are kept in `record`'s own strings while the record stays within
     // the limits; past them the record is still read to its end, unkept.
@@ -104,14 +71,14 @@ CsvStatus CsvReader::Next(CsvRecord& record) {
         field = &record[fieldCount - 1];
         field->clear();
     };
-    auto keep = [&](const char* from, std::size_t size) {
-        keptBytes += size;
+    auto keep = [&](const char* from, const char* to) {
+        keptBytes += static_cast<std::size_t>(to - from);
         if (keptBytes > kMaxRecordBytes) {
             tooLong = true;
             field = nullptr;
         }
         if (field != nullptr) {
-            field->append(from, size);
+            field->append(from, to);
         }
     };
     beginField();
@@ -119,8 +86,8 @@ CsvStatus CsvReader::Next(CsvRecord& record) {
     bool quoted = false;
     bool atFieldStart = true;
     for (;;) {
-        if (next_ == end_ && !Refill()) {
-            if (failed_) {
+        if (!Peek()) {
+            if (input_.ErrorNumber() != 0) {
                 return CsvStatus::ReadError;  // a cut record is not a row
             }
             if (quoted) {
@@ -129,29 +96,18 @@ CsvStatus CsvReader::Next(CsvRecord& record) {
             break;  // the last record has no line end
         }
         if (quoted) {
-            const char* p = next_;
-            while (p != end_ && *p != '"' && *p != '\n') {
-                ++p;
-            }
-            keep(next_, static_cast<std::size_t>(p - next_));
-            next_ = p;
+            const void* quote = std::memchr(next_, '"', static_cast<std::size_t>(end_ - next_));
+            const char* p = quote != nullptr ? static_cast<const char*>(quote) : end_;
+            keep(next_, p);
+            Consume(p);
             if (p == end_) {
                 continue;
             }
-            ++next_;
-            if (*p == '\n') {
-                keep("\n", 1);
-                CountLine();
-                continue;
-            }
+            Consume(p + 1);
             // A quote closes the field unless another follows it.
-            if (next_ == end_ && !Refill()) {
-                quoted = false;
-                continue;
-            }
-            if (*next_ == '"') {
-                keep("\"", 1);
-                ++next_;
+            if (Peek() && *next_ == '"') {
+                keep(next_, next_ + 1);
+                Consume(next_ + 1);
             } else {
                 quoted = false;
             }
@@ -161,41 +117,35 @@ CsvStatus CsvReader::Next(CsvRecord& record) {
             atFieldStart = false;
             if (*next_ == '"') {
                 quoted = true;
-                openQuoteLine_ = line_;
+                openQuoteLine_ = lines_.Line();
                 openQuoteField_ = fieldCount;
-                ++next_;
+                Consume(next_ + 1);
                 continue;
             }
         }
         // Unquoted text, a quote inside it included, up to a separator.
         const char* p = next_;
-        while (p != end_ && *p != ',' && *p != '\n' && *p != '\r') {
+        while (p != end_ && *p != separator_ && *p != '\n' && *p != '\r') {
             ++p;
         }
-        keep(next_, static_cast<std::size_t>(p - next_));
-        next_ = p;
+        keep(next_, p);
+        Consume(p);
         if (p == end_) {
             continue;
         }
-        const char separator = *p;
-        ++next_;
-        if (separator == ',') {
+        const char stop = *p;
+        Consume(p + 1);
+        if (stop == separator_) {
             beginField();
             atFieldStart = true;
             continue;
         }
-        if (separator == '\n') {
-            CountLine();
-            break;
+        if (stop == '\r') {
+            EndCarriageReturn();
         }
-        // CR ends the line before LF; alone it is data.
-        if ((next_ != end_ || Refill()) && *next_ == '\n') {
-            ++next_;
-            CountLine();
-            break;
-        }
-        keep("\r", 1);
+        break;
     }
+    keepText_ = false;
     if (tooLong) {
         record.clear();
         return CsvStatus::TooLong;

@@ -1,13 +1,16 @@
-// Streaming CSV reader: quoted fields with doubled quotes, commas and line
-// breaks inside quotes, LF or CRLF line ends, a UTF-8 BOM at the start.
-// Memory stays that of the longest record, whatever the number of rows,
-// and a record is never allowed to grow past kMaxRecordBytes and
-// kMaxRecordFields: a stray quote cannot make it swallow the whole input.
+// Streaming CSV reader over decoded text: quoted fields with doubled
+// quotes, separators and line breaks inside quotes. Outside quotes LF,
+// CRLF, a lone CR and CR CR LF each end a record. Memory stays that of the
+// longest record, whatever the number of rows, and a record is never
+// allowed to grow past kMaxRecordBytes and kMaxRecordFields: a stray quote
+// cannot make it swallow the whole input.
 #ifndef BRACING_CLI_CSV_READER_H
 #define BRACING_CLI_CSV_READER_H
 
+#include "input_decoder.h"
+#include "line_counter.h"
+
 #include <cstddef>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -26,11 +29,16 @@ public:
     static constexpr std::size_t kMaxRecordBytes = std::size_t{1} << 20;
     static constexpr std::size_t kMaxRecordFields = 16384;
 
-    // Reads `input` in blocks of `blockSize` bytes.
-    explicit CsvReader(std::FILE* input, std::size_t blockSize = std::size_t{1} << 16);
-    // Reads `size` bytes at `text`, which must outlive the reader, handing
-    // them over `pieceSize` bytes at a time as a stream would.
-    CsvReader(const char* text, std::size_t size, std::size_t pieceSize = static_cast<std::size_t>(-1));
+    explicit CsvReader(InputDecoder& input, char separator = ',');
+
+    InputDecoder& Input() { return input_; }
+    char Separator() const { return separator_; }
+    void SetSeparator(char separator) { separator_ = separator; }
+
+    // Keeps the text of the next record as it was read, line end included,
+    // in RecordText(): the header, to be split again with another separator.
+    void KeepRecordText() { keepText_ = true; }
+    const std::string& RecordText() const { return text_; }
 
     // Reads the next record into `record`, reusing its strings' storage.
     CsvStatus Next(CsvRecord& record);
@@ -38,30 +46,27 @@ public:
     // The line on which the last record began, counting from 1.
     long RecordLine() const { return recordLine_; }
     // After UnterminatedQuote: where the quote that was never closed opened,
-    // the line and the field (counting from 1).
+    // the line and the field (counting from 1), and the input's last line.
     long OpenQuoteLine() const { return openQuoteLine_; }
     std::size_t OpenQuoteField() const { return openQuoteField_; }
+    long LastLine() const { return lines_.LastLine(); }
     // After ReadError: the errno of the failed read.
-    int ReadErrorNumber() const { return readErrorNumber_; }
+    int ReadErrorNumber() const { return input_.ErrorNumber(); }
 
 private:
-    bool Refill();
-    bool AtEnd();
-    void SkipByteOrderMark();
-    void CountLine();
+    bool Peek();
+    void Consume(const char* to);
+    void EndCarriageReturn();
 
-    std::FILE* input_ = nullptr;  // null: reading text in memory
-    std::vector<char> block_;
-    const char* text_ = nullptr;  // in memory: what is not yet handed over
-    const char* textEnd_ = nullptr;
-    std::size_t pieceSize_ = 0;
-    const char* next_ = nullptr;  // the bytes at hand
+    InputDecoder& input_;
+    char separator_;
+    const char* next_ = nullptr;  // the text at hand
     const char* end_ = nullptr;
-    bool started_ = false;
-    bool ended_ = false;
-    bool failed_ = false;
-    int readErrorNumber_ = 0;
-    long line_ = 1;
+    LineCounter lines_;
+    bool keepText_ = false;
+    std::string text_;
+    bool blankRecordNext_ = false;  // a second CR not followed by LF ended a blank line
+    long blankRecordLine_ = 0;
     long recordLine_ = 0;
     long openQuoteLine_ = 0;
     std::size_t openQuoteField_ = 0;

@@ -1,5 +1,7 @@
 #include "text_output.h"
 
+#include <cerrno>
+
 namespace {
 
 // Large enough that a million rows are some two thousand writes.
@@ -26,13 +28,12 @@ bool TextOutput::Flush() {
     if (file_ == nullptr) {
         return !failed_;
     }
-    if (!failed_ && !buffer_->empty() &&
-        std::fwrite(buffer_->data(), 1, buffer_->size(), file_) != buffer_->size()) {
+    if (!failed_ && ((!buffer_->empty() &&
+                      std::fwrite(buffer_->data(), 1, buffer_->size(), file_) != buffer_->size()) ||
+                     std::fflush(file_) != 0)) {
         failed_ = true;
+        errorNumber_ = errno;
     }
     buffer_->clear();
-    if (!failed_ && std::fflush(file_) != 0) {
-        failed_ = true;
-    }
     return !failed_;
 }

@@ -22,12 +22,15 @@ public:
     // write has failed.
     bool Flush();
     bool Failed() const { return failed_; }
+    // After a failed write: its errno.
+    int ErrorNumber() const { return errorNumber_; }
 
 private:
     std::FILE* file_ = nullptr;  // null: writing into a string
     std::string ownBuffer_;
     std::string* buffer_;
     bool failed_ = false;
+    int errorNumber_ = 0;
 };
 
 #endif

@@ -22,5 +22,7 @@ cmake --build --preset sanitize
 ctest --preset sanitize
 echo "== fuzz: 30 s over text to number, the calculation and the texts"
 bash fuzz/run.sh
+echo "== fuzz: 20 s over the CSV path: decoding, reading, checking"
+bash fuzz/run_csv.sh
 echo "== cppcheck"
 bash scripts/cppcheck.sh

@@ -13,7 +13,8 @@ rm -rf "$work"
 "$cpack" --config "$config" -B "$work" >/dev/null
 zip=$(ls "$work"/bracing-*-win32.zip)
 entries=$(unzip -Z1 "$zip")
-for entry in bracing.exe bracing-check.exe examples/bays.csv examples/bays.expected.csv README.txt; do
+for entry in bracing.exe bracing-check.exe examples/bays.csv examples/bays.expected.csv \
+    examples/sections.csv examples/sections.expected.csv README.txt; do
   echo "$entries" | grep -qx "$entry" || fail "$zip has no $entry"
 done
 if echo "$entries" | LC_ALL=C grep -q '[^ -~]'; then fail "a name that is not ASCII"; fi

@@ -14,19 +14,29 @@ struct Checked {
     std::string problems;
 };
 
-inline Checked CheckText(const std::string& text, bool byteOrderMark = false) {
+inline Checked CheckSource(ByteSource& source, CheckOptions options = CheckOptions(),
+                           EncodingChoice encoding = EncodingChoice::Detect, char separator = ',') {
+    options.inputName = "in";
     Checked checked{kCheckDone, std::string(), std::string()};
-    CsvReader reader(text.data(), text.size());
+    InputDecoder decoder(source, encoding);
+    CsvReader reader(decoder, separator);
     TextOutput out(checked.out);
     TextOutput problems(checked.problems);
-    checked.exit = CheckBays(reader, "in", byteOrderMark, out, problems);
+    checked.exit = CheckBays(reader, options, out, problems).exit;
     return checked;
 }
 
-// The output read back: the header, then each row's fields.
-inline std::vector<CsvRecord> OutputRecords(const std::string& out) {
+inline Checked CheckText(const std::string& text, CheckOptions options = CheckOptions()) {
+    MemorySource source(text.data(), text.size());
+    return CheckSource(source, options);
+}
+
+// Text read back as UTF-8 CSV: the header, then each row's fields.
+inline std::vector<CsvRecord> ReadRecords(const std::string& text) {
     std::vector<CsvRecord> records;
-    CsvReader reader(out.data(), out.size());
+    MemorySource source(text.data(), text.size());
+    InputDecoder decoder(source, EncodingChoice::Utf8);
+    CsvReader reader(decoder);
     CsvRecord record;
     while (reader.Next(record) == CsvStatus::Record) {
         records.push_back(record);

@@ -6,33 +6,97 @@
 #include <vector>
 
 TEST(CommandLine, InputOptionsAndMistakes) {
+    const ByteOrderMarkChoice like = ByteOrderMarkChoice::LikeInput;
+    const EncodingChoice detect = EncodingChoice::Detect;
     struct Case {
         std::vector<std::string> arguments;
-        bool ok;
-        std::string path;  // empty: standard input
-        bool byteOrderMark;
-        std::string error;
+        std::string path;   // empty: standard input
+        std::string outputPath;
+        ByteOrderMarkChoice byteOrderMark;
+        EncodingChoice encoding;
+        char separator;
+        bool help;
     };
     const Case cases[] = {
-        {{}, true, "", false, ""},
-        {{"-"}, true, "", false, ""},
-        {{"bays.csv", "--bom"}, true, "bays.csv", true, ""},
-        {{"--", "-"}, true, "-", false, ""},  // a file named -
-        {{"--", "--bom"}, true, "--bom", false, ""},
-        {{"--bmo"}, false, "", false, "unknown option --bmo"},
-        {{"a.csv", "b.csv"}, false, "", false, "one input at most, and b.csv is a second"},
-        {{""}, false, "", false, "an empty file name"},
+        {{}, "", "", like, detect, 0, false},
+        {{"-"}, "", "", like, detect, 0, false},
+        {{"-h"}, "", "", like, detect, 0, true},
+        {{"bays.csv", "--help"}, "bays.csv", "", like, detect, 0, true},
+        {{"bays.csv", "--bom"}, "bays.csv", "", ByteOrderMarkChoice::Always, detect, 0, false},
+        {{"--no-bom", "-o", "out.csv"}, "", "out.csv", ByteOrderMarkChoice::Never, detect, 0, false},
+        {{"--encoding", "GBK", "--separator", "tab"}, "", "", like, EncodingChoice::Gbk, '\t', false},
+        {{"--encoding=utf-16", "--separator=;"}, "", "", like, EncodingChoice::Utf16, ';', false},
+        {{"--encoding=utf8", "--separator", ","}, "", "", like, EncodingChoice::Utf8, ',', false},
+        {{"--", "-"}, "-", "", like, detect, 0, false},  // a file named -
+        {{"--", "--bom"}, "--bom", "", like, detect, 0, false},
     };
     for (const Case& c : cases) {
         CommandLine line;
         std::string error;
-        const bool ok = ParseCommandLine(c.arguments, line, error);
         const std::string what = c.arguments.empty() ? "(none)" : c.arguments[0];
-        EXPECT_EQ(ok, c.ok) << what;
-        EXPECT_EQ(error, c.error) << what;
-        if (ok) {
-            EXPECT_EQ(line.path, c.path) << what;
-            EXPECT_EQ(line.byteOrderMark, c.byteOrderMark) << what;
-        }
+        ASSERT_TRUE(ParseCommandLine(c.arguments, line, error)) << what << ": " << error;
+        EXPECT_EQ(line.path, c.path) << what;
+        EXPECT_EQ(line.outputPath, c.outputPath) << what;
+        EXPECT_EQ(line.byteOrderMark, c.byteOrderMark) << what;
+        EXPECT_EQ(line.encoding, c.encoding) << what;
+        EXPECT_EQ(line.separator, c.separator) << what;
+        EXPECT_EQ(line.help, c.help) << what;
+    }
+    const struct {
+        std::vector<std::string> arguments;
+        std::string error;
+    } mistakes[] = {
+        {{"--bmo"}, "unknown option --bmo"},
+        {{"-o"}, "-o needs a value"},
+        {{"-o", ""}, "-o: an empty file name"},
+        {{"--encoding", "latin1"}, "--encoding takes utf-8, gbk or utf-16, not latin1"},
+        {{"--separator", "|"}, "--separator takes , or ; or tab, not |"},
+        {{"a.csv", "b.csv"}, "one input at most, and b.csv is a second"},
+        {{""}, "an empty file name"},
+    };
+    for (const auto& m : mistakes) {
+        CommandLine line;
+        std::string error;
+        EXPECT_FALSE(ParseCommandLine(m.arguments, line, error)) << m.error;
+        EXPECT_EQ(error, m.error);
+    }
+}
+
+TEST(CommandLine, DesignOptions) {
+    struct Case {
+        std::vector<std::string> arguments;
+        bool sections;
+        SteelGrade grade;
+        double leg_mm;
+        double thickness_mm;
+    } const cases[] = {
+        {{}, false, SteelGrade::Q235, 45, 4},
+        {{"--sections", "-o", "angles.csv"}, true, SteelGrade::Q235, 45, 4},
+        {{"--grade", "q355b", "--min-leg=63", "--min-thickness", "0"}, false, SteelGrade::Q355, 63, 0},
+    };
+    for (const Case& c : cases) {
+        CommandLine line;
+        std::string error;
+        ASSERT_TRUE(ParseCommandLine(c.arguments, line, error)) << error;
+        EXPECT_EQ(line.sections, c.sections);
+        EXPECT_EQ(line.design.grade, c.grade);
+        EXPECT_EQ(line.design.minimum.leg_mm, c.leg_mm);
+        EXPECT_EQ(line.design.minimum.thickness_mm, c.thickness_mm);
+    }
+    const struct {
+        std::vector<std::string> arguments;
+        std::string error;
+    } mistakes[] = {
+        {{"--grade", "Q390"}, "--grade takes Q235, Q345 or Q355, not Q390"},
+        {{"--grade", " "}, "--grade takes Q235, Q345 or Q355, not  "},
+        {{"--min-leg", "-1"}, "--min-leg takes millimetres, 0 or more, not -1"},
+        {{"--min-thickness=4mm"}, "--min-thickness takes millimetres, 0 or more, not 4mm"},
+        {{"--sections", "bays.csv"}, "--sections writes the angle table and reads no input"},
+    };
+    for (const auto& m : mistakes) {
+        CommandLine line;
+        std::string error;
+        EXPECT_FALSE(ParseCommandLine(m.arguments, line, error)) << m.error;
+        EXPECT_EQ(error, m.error);
     }
 }

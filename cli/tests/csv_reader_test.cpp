@@ -9,6 +9,17 @@
 
 namespace {
 
+// A reader over a copy of UTF-8 text, decoded in blocks of `blockSize`.
+struct TextReader {
+    TextReader(const std::string& text, std::size_t blockSize, char separator = ',')
+        : copy(text), source(copy.data(), copy.size()), decoder(source, EncodingChoice::Utf8, blockSize),
+          reader(decoder, separator) {}
+    std::string copy;
+    MemorySource source;
+    InputDecoder decoder;
+    CsvReader reader;
+};
+
 struct Read {
     std::vector<CsvRecord> records;
     std::vector<long> lines;
@@ -25,13 +36,12 @@ Read ReadAll(CsvReader& reader) {
     return read;
 }
 
-// Each text is also handed over in pieces of 1, 2, 3 and 5 bytes, so that
-// every quote pair, CRLF and byte order mark is cut somewhere.
-const std::size_t kPieceSizes[] = {static_cast<std::size_t>(-1), 1, 2, 3, 5};
+// Blocks of 4 to 7 bytes cut every quote pair, CRLF and CR CR LF somewhere.
+const std::size_t kBlockSizes[] = {std::size_t{1} << 16, 4, 5, 6, 7};
 
 }  // namespace
 
-TEST(CsvReader, RecordsHoweverTheInputIsCut) {
+TEST(CsvReader, RecordsHoweverTheTextIsCut) {
     struct Case {
         const char* why;
         std::string text;
@@ -41,43 +51,64 @@ TEST(CsvReader, RecordsHoweverTheInputIsCut) {
     const Case cases[] = {
         {"LF", "a,b\n1,2\n", {{"a", "b"}, {"1", "2"}}, CsvStatus::End},
         {"CRLF", "a,b\r\n1,2\r\n", {{"a", "b"}, {"1", "2"}}, CsvStatus::End},
+        {"a lone CR", "a,b\r1,2\r", {{"a", "b"}, {"1", "2"}}, CsvStatus::End},
+        {"CR CR LF", "a,b\r\r\n1,2\r\r\n", {{"a", "b"}, {"1", "2"}}, CsvStatus::End},
+        {"CR CR alone: a blank line between", "a\r\rb", {{"a"}, {""}, {"b"}}, CsvStatus::End},
         {"no final line end", "a,b\n1,2", {{"a", "b"}, {"1", "2"}}, CsvStatus::End},
         {"a blank last line is a record of one empty field", "a\n\r\n", {{"a"}, {""}}, CsvStatus::End},
-        {"UTF-8 BOM skipped", "\xEF\xBB\xBFH,B\n", {{"H", "B"}}, CsvStatus::End},
-        {"BOM bytes later on are data", "H\n\xEF\xBB\xBF\n", {{"H"}, {"\xEF\xBB\xBF"}}, CsvStatus::End},
-        {"two bytes of a BOM are data", "\xEF\xBBH\n", {{"\xEF\xBBH"}}, CsvStatus::End},
-        {"commas, doubled quotes, line breaks inside quotes",
-         "\"a,1\",\"say \"\"hi\"\"\",\"x\ny\",\"p\r\nq\"\n", {{"a,1", "say \"hi\"", "x\ny", "p\r\nq"}},
-         CsvStatus::End},
+        {"separators, doubled quotes, line ends inside quotes stay data",
+         "\"a,1\",\"say \"\"hi\"\"\",\"x\ny\",\"p\r\nq\",\"r\rs\"\n",
+         {{"a,1", "say \"hi\"", "x\ny", "p\r\nq", "r\rs"}}, CsvStatus::End},
         {"empty fields, quoted or not", ",\"\",\n", {{"", "", ""}}, CsvStatus::End},
         {"a quote closing the input", "a,\"b\"", {{"a", "b"}}, CsvStatus::End},
-        {"a quote inside plain text is text", "12\" pipe,x\n", {{"12\" pipe", "x"}}, CsvStatus::End},
+        {"a quote inside plain text is text", "1234\" pipe,x\n", {{"1234\" pipe", "x"}}, CsvStatus::End},
         {"text after a closing quote is kept", "\"a\"b,c\n", {{"ab", "c"}}, CsvStatus::End},
-        {"CR alone is data", "a\rb\n", {{"a\rb"}}, CsvStatus::End},
+        {"a NUL is data", std::string("a\0b,c\n", 6), {{std::string("a\0b", 3), "c"}}, CsvStatus::End},
         {"unterminated quote", "a\n\"open,1\n", {{"a"}}, CsvStatus::UnterminatedQuote},
-        {"Chinese passes through", "名称,H\n端跨,6\n", {{"名称", "H"}, {"端跨", "6"}}, CsvStatus::End},
         {"empty input", "", {}, CsvStatus::End},
     };
     for (const Case& c : cases) {
-        for (std::size_t piece : kPieceSizes) {
-            CsvReader reader(c.text.data(), c.text.size(), piece);
-            const Read read = ReadAll(reader);
-            EXPECT_EQ(read.records, c.records) << c.why << ", pieces of " << piece;
-            EXPECT_EQ(read.end, c.end) << c.why << ", pieces of " << piece;
+        for (std::size_t block : kBlockSizes) {
+            TextReader text(c.text, block);
+            const Read read = ReadAll(text.reader);
+            EXPECT_EQ(read.records, c.records) << c.why << ", blocks of " << block;
+            EXPECT_EQ(read.end, c.end) << c.why << ", blocks of " << block;
         }
     }
 }
 
-TEST(CsvReader, LinesCountBreaksInsideQuotes) {
-    // The messages name lines as an editor shows them.
-    const std::string text = "h\n\"two\nlines\"\r\nthird\nx,\"open\r\nstill open\n";
-    CsvReader reader(text.data(), text.size(), 3);
-    const Read read = ReadAll(reader);
-    EXPECT_EQ(read.lines, (std::vector<long>{1, 2, 4}));
+TEST(CsvReader, OtherSeparators) {
+    for (const char separator : {';', '\t'}) {
+        const std::string text = std::string("a") + separator + "\"b" + separator + "c\",d\n";
+        TextReader reader(text, 4, separator);
+        const Read read = ReadAll(reader.reader);
+        EXPECT_EQ(read.records, (std::vector<CsvRecord>{{"a", std::string("b") + separator + "c,d"}}));
+    }
+}
+
+TEST(CsvReader, LinesAsAnEditorShowsThem) {
+    // The messages name lines as an editor shows them, breaks inside quotes
+    // too; CR CR LF is two, and CR CR alone leaves a blank line between.
+    const std::string text = "h\n\"two\rlines\"\r\nthird\r\r\nfourth\r\rx,\"open\r\nstill open\n";
+    TextReader reader(text, 5);
+    const Read read = ReadAll(reader.reader);
+    EXPECT_EQ(read.lines, (std::vector<long>{1, 2, 4, 6, 7}));
     EXPECT_EQ(read.end, CsvStatus::UnterminatedQuote);
-    EXPECT_EQ(reader.RecordLine(), 5);
-    EXPECT_EQ(reader.OpenQuoteLine(), 5);
-    EXPECT_EQ(reader.OpenQuoteField(), 2u);
+    EXPECT_EQ(reader.reader.RecordLine(), 8);
+    EXPECT_EQ(reader.reader.OpenQuoteLine(), 8);
+    EXPECT_EQ(reader.reader.OpenQuoteField(), 2u);
+    EXPECT_EQ(reader.reader.LastLine(), 9);
+}
+
+TEST(CsvReader, KeepsTheHeadersTextOnRequest) {
+    const std::string header = "\"a\nb\";c\r\r\n";
+    TextReader reader(header + "1;2;3\n", 4);
+    CsvRecord record;
+    reader.reader.KeepRecordText();
+    ASSERT_EQ(reader.reader.Next(record), CsvStatus::Record);
+    EXPECT_EQ(reader.reader.RecordText(), header);
+    ASSERT_EQ(reader.reader.Next(record), CsvStatus::Record);
+    EXPECT_EQ(reader.reader.RecordText(), "");
 }
 
 TEST(CsvReader, OversizedRecordsArePassedOverAndReadingGoesOn) {
@@ -86,19 +117,22 @@ TEST(CsvReader, OversizedRecordsArePassedOverAndReadingGoesOn) {
     struct Case {
         const char* why;
         std::string text;
+        bool kept;
     };
     const Case cases[] = {
-        {"a field over the byte limit", "h\n" + longField + "\nlast\n"},
-        {"over the byte limit inside quotes, a line break too", "h\n\"" + longField + "\n\"\nlast\n"},
-        {"too many fields", "h\n" + manyFields + "\nlast\n"},
+        {"a field at the byte limit", "h\n" + longField.substr(1) + "\nlast\n", true},
+        {"a field over the byte limit", "h\n" + longField + "\nlast\n", false},
+        {"over the byte limit inside quotes, a line break too", "h\n\"" + longField + "\n\"\nlast\n", false},
+        {"fields at the limit", "h\n" + manyFields.substr(1) + "\nlast\n", true},
+        {"too many fields", "h\n" + manyFields + "\nlast\n", false},
     };
     for (const Case& c : cases) {
-        CsvReader reader(c.text.data(), c.text.size());
+        TextReader text(c.text, std::size_t{1} << 16);
         CsvRecord record;
-        ASSERT_EQ(reader.Next(record), CsvStatus::Record) << c.why;
-        EXPECT_EQ(reader.Next(record), CsvStatus::TooLong) << c.why;
-        EXPECT_EQ(reader.RecordLine(), 2) << c.why;
-        ASSERT_EQ(reader.Next(record), CsvStatus::Record) << c.why;
+        ASSERT_EQ(text.reader.Next(record), CsvStatus::Record) << c.why;
+        EXPECT_EQ(text.reader.Next(record), c.kept ? CsvStatus::Record : CsvStatus::TooLong) << c.why;
+        EXPECT_EQ(text.reader.RecordLine(), 2) << c.why;
+        ASSERT_EQ(text.reader.Next(record), CsvStatus::Record) << c.why;
         EXPECT_EQ(record, CsvRecord{"last"}) << c.why;
     }
 }
@@ -109,28 +143,15 @@ TEST(CsvReader, AStrayQuoteDoesNotHoldTheRestOfTheInput) {
     while (text.size() < 3 * CsvReader::kMaxRecordBytes) {
         text += "bay,6,8,2,20,30,12,3\n";
     }
-    CsvReader reader(text.data(), text.size());
+    TextReader reader(text, std::size_t{1} << 16);
     CsvRecord record;
-    ASSERT_EQ(reader.Next(record), CsvStatus::Record);
-    EXPECT_EQ(reader.Next(record), CsvStatus::UnterminatedQuote);
-    EXPECT_EQ(reader.OpenQuoteLine(), 2);
+    ASSERT_EQ(reader.reader.Next(record), CsvStatus::Record);
+    EXPECT_EQ(reader.reader.Next(record), CsvStatus::UnterminatedQuote);
+    EXPECT_EQ(reader.reader.OpenQuoteLine(), 2);
     const std::size_t held = std::accumulate(
         record.begin(), record.end(), std::size_t{0},
         [](std::size_t sum, const std::string& field) { return sum + field.capacity(); });
     EXPECT_LE(held, 2 * CsvReader::kMaxRecordBytes);
-}
-
-TEST(CsvReader, StreamInSmallBlocks) {
-    std::FILE* file = std::tmpfile();
-    ASSERT_NE(file, nullptr);
-    const std::string text = "\xEF\xBB\xBFH,\"B\"\"\"\r\n6,\"8\r\n\"\r\n";
-    std::fwrite(text.data(), 1, text.size(), file);
-    std::rewind(file);
-    CsvReader reader(file, 4);
-    const Read read = ReadAll(reader);
-    std::fclose(file);
-    EXPECT_EQ(read.records, (std::vector<CsvRecord>{{"H", "B\""}, {"6", "8\r\n"}}));
-    EXPECT_EQ(read.end, CsvStatus::End);
 }
 
 TEST(CsvReader, AFailedReadIsReportedNotTakenForTheEnd) {
@@ -139,7 +160,9 @@ TEST(CsvReader, AFailedReadIsReportedNotTakenForTheEnd) {
     if (directory == nullptr) {
         GTEST_SKIP() << "a directory does not open as a stream here";
     }
-    CsvReader reader(directory);
+    FileSource source(directory);
+    InputDecoder decoder(source, EncodingChoice::Detect);
+    CsvReader reader(decoder);
     CsvRecord record;
     EXPECT_EQ(reader.Next(record), CsvStatus::ReadError);
     EXPECT_NE(reader.ReadErrorNumber(), 0);

@@ -1,0 +1,47 @@
+#include "cell_space.h"
+
+namespace {
+
+const std::string_view kWideSpaces[] = {"\xC2\xA0", "\xE3\x80\x80"};  // U+00A0, U+3000
+
+bool IsAsciiSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// Byte length of the white space character that ends just before `end`.
+std::size_t SpaceEndingAt(std::string_view text, std::size_t end) {
+    if (end > 0 && IsAsciiSpace(text[end - 1])) {
+        return 1;
+    }
+    for (std::string_view space : kWideSpaces) {
+        if (end >= space.size() && text.substr(end - space.size(), space.size()) == space) {
+            return space.size();
+        }
+    }
+    return 0;
+}
+
+}  // namespace
+
+std::size_t CellSpaceLength(std::string_view text, std::size_t k) {
+    if (k >= text.size()) {
+        return 0;
+    }
+    if (IsAsciiSpace(text[k])) {
+        return 1;
+    }
+    for (std::string_view space : kWideSpaces) {
+        if (text.compare(k, space.size(), space) == 0) {
+            return space.size();
+        }
+    }
+    return 0;
+}
+
+std::string_view TrimCellSpace(std::string_view text) {
+    for (std::size_t size; !text.empty() && (size = CellSpaceLength(text, 0)) != 0;) {
+        text.remove_prefix(size);
+    }
+    for (std::size_t size; (size = SpaceEndingAt(text, text.size())) != 0;) {
+        text.remove_suffix(size);
+    }
+    return text;
+}

@@ -1,0 +1,242 @@
+#include "design/angle_check.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+BracingResults Bay(double H, double B, double n, double T, double W) {
+    BracingInputs in;
+    in.H = H;
+    in.B = B;
+    in.n = n;
+    in.T = T;
+    in.W = W;
+    BracingResults out;
+    EXPECT_TRUE(ComputeBracing(in, out));
+    return out;
+}
+
+// The worked bay: H 6, B 8, n 2, T 20, W 30 gives L 10, N1 31.25, N2 15.625.
+BracingResults WorkedBay() { return Bay(6, 8, 2, 20, 30); }
+
+const AngleSection& Angle(double b, double t) {
+    return EqualAngles().At(EqualAngles().Find(b, t));
+}
+
+bool Is(const AngleSection* s, double b, double t) {
+    return s != nullptr && s->b_mm == b && s->t_mm == t;
+}
+
+}  // namespace
+
+TEST(DesignDefaults, LimitsFollowCraneBrakingAndMinimumIsL45x4) {
+    struct Case { double T_kN, tension, compression; } const cases[] = {
+        {20, 300, 150}, {0.001, 300, 150}, {0, 400, 200}, {-5, 400, 200},
+    };
+    for (const Case& c : cases) {
+        const SlendernessLimits limits = DefaultSlendernessLimits(c.T_kN);
+        EXPECT_EQ(limits.tension, c.tension) << c.T_kN;
+        EXPECT_EQ(limits.compression, c.compression) << c.T_kN;
+    }
+    EXPECT_EQ(MinimumSize{}.leg_mm, 45.0);
+    EXPECT_EQ(MinimumSize{}.thickness_mm, 4.0);
+}
+
+TEST(SteelGrades, DesignStrengthByThicknessBand) {
+    struct Case { SteelGrade grade; double t_mm, f; } const cases[] = {
+        {SteelGrade::Q235, 16, 215}, {SteelGrade::Q235, 16.1, 205}, {SteelGrade::Q235, 40, 205},
+        {SteelGrade::Q235, 41, 200}, {SteelGrade::Q235, 100, 200}, {SteelGrade::Q235, 101, 0},
+        {SteelGrade::Q345, 16, 305}, {SteelGrade::Q345, 17, 295}, {SteelGrade::Q345, 63, 290},
+        {SteelGrade::Q345, 80, 280}, {SteelGrade::Q345, 100, 270}, {SteelGrade::Q345, 101, 0},
+        {SteelGrade::Q355, 16, 305}, {SteelGrade::Q355, 40, 295}, {SteelGrade::Q355, 64, 280},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(DesignStrength(c.grade, c.t_mm), c.f) << c.t_mm;
+    }
+    EXPECT_EQ(YieldStrength(SteelGrade::Q235), 235.0);
+    EXPECT_EQ(YieldStrength(SteelGrade::Q345), 345.0);
+    EXPECT_EQ(YieldStrength(SteelGrade::Q355), 355.0);
+}
+
+TEST(CompressionCheck, Q355UsesClassA) {
+    // lambda 100 in the oblique plane, short out of plane: phi 0.476 from
+    // class a; class b would give 0.422.
+    const AngleSection& s = Angle(100, 10);
+    BracingResults bay;
+    bay.Lx2 = s.iy0_cm;
+    bay.Ly2 = 0.1;
+    const CompressionCheck c = CheckCompression(bay, s, SteelGrade::Q355, 150);
+    EXPECT_NEAR(c.phi, 0.476, 5e-4);
+    EXPECT_NEAR(StabilityCoefficient(kCurveB, c.k1), 0.422, 5e-4);
+    EXPECT_NEAR(CheckCompression(bay, s, SteelGrade::Q235, 150).phi, 0.555, 5e-4);
+}
+
+TEST(TensionCheck, EachCriterionGoverns) {
+    struct Case {
+        const char* why;
+        BracingResults bay;
+        double b, t;
+        SteelGrade grade;
+        double lambda_t;
+        Criterion governing;
+        double ratio;
+    } const cases[] = {
+        {"worked bay: 1000 / ix 3.41 against 300", WorkedBay(), 110, 7, SteelGrade::Q235, 300,
+         Criterion::Slenderness, 0.97623},
+        {"500 kN on 19.26 cm2 against 0.85 x 215", Bay(3, 4, 1, 0, 400), 100, 10,
+         SteelGrade::Q235, 400, Criterion::Strength, 1.42041},
+        {"Q345: against 0.85 x 305", Bay(3, 4, 1, 0, 400), 100, 10, SteelGrade::Q345, 400,
+         Criterion::Strength, 1.00128},
+        {"wind from the other side pulls the other diagonal", Bay(3, 4, 1, 0, -400), 100, 10,
+         SteelGrade::Q235, 400, Criterion::Strength, 1.42041},
+    };
+    for (const Case& c : cases) {
+        const TensionCheck r = CheckTension(c.bay, Angle(c.b, c.t), c.grade, c.lambda_t);
+        EXPECT_EQ(r.governing, c.governing) << c.why;
+        EXPECT_NEAR(r.ratio, c.ratio, 1e-5) << c.why;
+        EXPECT_EQ(r.ok, c.ratio <= 1) << c.why;
+    }
+}
+
+TEST(CompressionCheck, EachCriterionGoverns) {
+    struct Case {
+        const char* why;
+        BracingResults bay;
+        double b, t;
+        SteelGrade grade;
+        double lambda_c;
+        Criterion governing;
+        double ratio, phi, eta, rho, w_t_limit;
+    } const cases[] = {
+        {"worked bay: 500 / iy0 5.38 against 150", WorkedBay(), 180, 12, SteelGrade::Q235,
+         150, Criterion::Slenderness, 0.93004, 0.34666, 0.80926, 1, 5 + 0.125 * 139.5062},
+        {"250 kN over phi 0.400 and eta 0.791", Bay(3, 4, 1, 0, 400), 100, 10, SteelGrade::Q235,
+         200, Criterion::Stability, 1.90640, 0.40039, 0.79087, 1, 5 + 0.125 * 127.2418},
+        {"w/t 15.5 on a short brace, legs work at rho 0.968", Bay(0.3, 0.4, 1, 0, 1), 70, 4,
+         SteelGrade::Q235, 200, Criterion::LegWidth, 1.03333, 0.97620, 0.63, 0.96786, 15},
+        {"Q345: w/t 14.7 over 14 eps_k, limit above 80 eps_k", Bay(3, 4, 1, 0, 10), 100, 6,
+         SteelGrade::Q345, 200, Criterion::LegWidth, 0.74373, 0.33435, 0.78713, 0.91920,
+         5 * 0.82534 + 0.125 * 124.7507},
+        {"Q235: same angle, rho just below 1", Bay(3, 4, 1, 0, 10), 100, 6, SteelGrade::Q235,
+         200, Criterion::LegWidth, 0.71219, 0.41252, 0.78713, 0.98571, 5 + 0.125 * 124.7507},
+    };
+    for (const Case& c : cases) {
+        const CompressionCheck r = CheckCompression(c.bay, Angle(c.b, c.t), c.grade, c.lambda_c);
+        EXPECT_EQ(r.governing, c.governing) << c.why;
+        EXPECT_NEAR(r.ratio, c.ratio, 1e-5) << c.why;
+        EXPECT_NEAR(r.phi, c.phi, 1e-5) << c.why;
+        EXPECT_NEAR(r.eta, c.eta, 1e-5) << c.why;
+        EXPECT_NEAR(r.rho, c.rho, 1e-5) << c.why;
+        EXPECT_NEAR(r.leg_width.limit, c.w_t_limit, 1e-3) << c.why;
+        EXPECT_EQ(r.ok, c.ratio <= 1) << c.why;
+    }
+}
+
+TEST(DesignChecks, RatioOfExactlyOneIsOk) {
+    // The slenderness limit set to the angle's own slenderness.
+    const BracingResults bay = WorkedBay();
+    const AngleSection& s = Angle(110, 7);
+    const double lambda1 = CheckTension(bay, s, SteelGrade::Q235, 300).slenderness.value;
+    EXPECT_TRUE(CheckTension(bay, s, SteelGrade::Q235, lambda1).ok);
+    EXPECT_FALSE(CheckTension(bay, s, SteelGrade::Q235, std::nextafter(lambda1, 0.0)).ok);
+    const double lambda2 = CheckCompression(bay, s, SteelGrade::Q235, 150).slenderness.value;
+    EXPECT_TRUE(CheckCompression(bay, s, SteelGrade::Q235, lambda2).ok);
+    EXPECT_FALSE(CheckCompression(bay, s, SteelGrade::Q235, std::nextafter(lambda2, 0.0)).ok);
+    // Sizing at those limits still takes the angle.
+    EXPECT_EQ(SizeTension(EqualAngles(), bay, SteelGrade::Q235, lambda1, MinimumSize{}).chosen, &s);
+    const AngleSection& c = Angle(180, 12);
+    const double lambda_c = CheckCompression(bay, c, SteelGrade::Q235, 150).slenderness.value;
+    EXPECT_EQ(SizeCompression(EqualAngles(), bay, SteelGrade::Q235, lambda_c, MinimumSize{}).chosen, &c);
+}
+
+TEST(DesignChecks, NaNIsNeverOk) {
+    BracingResults bay = WorkedBay();
+    bay.N2 = std::nan("");
+    bay.N1 = bay.N2;
+    EXPECT_FALSE(CheckTension(bay, Angle(200, 20), SteelGrade::Q235, 300).ok);
+    EXPECT_FALSE(CheckCompression(bay, Angle(200, 20), SteelGrade::Q235, 150).ok);
+}
+
+TEST(Sizing, WorkedBayByHand) {
+    // L = 10 m, N1 = 31.25 kN, N2 = 15.625 kN, T > 0: limits 300 and 150.
+    // Tension: lambda1 = max(500 / iy0, 1000 / ix) <= 300 needs ix >= 3.33 cm.
+    // By mass, L80x10 and L110x7 weigh 11.9 kg/m; L80x10 (ix 2.42: 413) fails,
+    // L110x7 (A 15.20, ix 3.41: 293, ratio 0.976) passes; its stress is
+    // 312.5 / 15.20 = 20.6 N/mm2, far under 0.85 x 215.
+    // Compression: lambda_y = 700 / ix <= 150 needs ix >= 4.67 cm, lambda_x =
+    // 500 / iy0 needs iy0 >= 3.33 cm. L150x14 (ix 4.60: 152) fails; L180x12
+    // (ix 5.59, iy0 3.58: 500 / 3.58 = 139.5, ratio 0.930) passes; phi 0.347,
+    // eta 0.6 + 0.0015 x 139.5 = 0.809, stress 156.25 / (0.809 x 0.347 x
+    // 42.24) = 13.2 N/mm2, w/t = 156 / 12 = 13 under 15.
+    const BracingResults bay = WorkedBay();
+    const SizingChoice tension = SizeTension(EqualAngles(), bay, SteelGrade::Q235, 300, MinimumSize{});
+    EXPECT_TRUE(Is(tension.chosen, 110, 7));
+    EXPECT_TRUE(Is(tension.before, 80, 10));
+    EXPECT_FALSE(CheckTension(bay, *tension.before, SteelGrade::Q235, 300).ok);
+    const SizingChoice compression =
+        SizeCompression(EqualAngles(), bay, SteelGrade::Q235, 150, MinimumSize{});
+    EXPECT_TRUE(Is(compression.chosen, 180, 12));
+    EXPECT_TRUE(Is(compression.before, 150, 14));
+    EXPECT_FALSE(CheckCompression(bay, *compression.before, SteelGrade::Q235, 150).ok);
+}
+
+TEST(Sizing, MinimumSizeAndNoPassingAngle) {
+    const BracingResults small = Bay(1, 1, 1, 0, 1);
+    struct Case {
+        const char* why;
+        BracingResults bay;
+        MinimumSize minimum;
+        bool found;
+        double b, t;             // the chosen angle
+        double before_b, before_t;  // the one walked before it (0: none)
+    } const cases[] = {
+        {"a light bay takes the minimum, first of the walk", small, MinimumSize{}, true, 45, 4, 0, 0},
+        {"no minimum: the lightest of all", small, MinimumSize{0, 0}, true, 20, 3, 0, 0},
+        {"minimum leg only", small, MinimumSize{60, 0}, true, 63, 4, 0, 0},
+        {"30 MN: nothing passes, the heaviest was walked last", Bay(3, 4, 1, 0, 30000),
+         MinimumSize{}, false, 0, 0, 250, 35},
+        {"minimum above every angle: nothing walked", small, MinimumSize{260, 4}, false, 0, 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        for (int design = 0; design < 2; ++design) {
+            const SizingChoice s =
+                design == 0 ? SizeTension(EqualAngles(), c.bay, SteelGrade::Q235, 400, c.minimum)
+                            : SizeCompression(EqualAngles(), c.bay, SteelGrade::Q235, 200, c.minimum);
+            EXPECT_EQ(s.chosen != nullptr, c.found) << c.why << design;
+            if (c.found) {
+                EXPECT_TRUE(Is(s.chosen, c.b, c.t)) << c.why << design;
+            }
+            if (c.before_b > 0) {
+                EXPECT_TRUE(Is(s.before, c.before_b, c.before_t)) << c.why << design;
+            } else {
+                EXPECT_EQ(s.before, nullptr) << c.why << design;
+            }
+        }
+    }
+}
+
+TEST(Sizing, QuickRejectsNeverChangeTheAnswer) {
+    // The walk against checking every angle in the sizing order.
+    const SectionTable& table = EqualAngles();
+    for (double H : {1.0, 4.0, 12.0}) {
+        for (double W : {1.0, 30.0, 300.0, 3000.0}) {
+            for (SteelGrade grade : {SteelGrade::Q235, SteelGrade::Q355}) {
+                const BracingResults bay = Bay(H, 6, 1, 0, W);
+                const AngleSection* tension = nullptr;
+                const AngleSection* compression = nullptr;
+                for (int k = table.Count() - 1; k >= 0; --k) {
+                    const AngleSection& s = table.BySizingOrder(k);
+                    if (s.b_mm < 45 || s.t_mm < 4) continue;
+                    if (CheckTension(bay, s, grade, 400).ok) tension = &s;
+                    if (CheckCompression(bay, s, grade, 200).ok) compression = &s;
+                }
+                EXPECT_EQ(SizeTension(table, bay, grade, 400, MinimumSize{}).chosen, tension)
+                    << H << " " << W;
+                EXPECT_EQ(SizeCompression(table, bay, grade, 200, MinimumSize{}).chosen, compression)
+                    << H << " " << W;
+            }
+        }
+    }
+}

@@ -1,0 +1,92 @@
+#include "design/angle_sections.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+namespace {
+
+const AngleSection& Angle(double b, double t) {
+    const SectionTable& table = EqualAngles();
+    const int k = table.Find(b, t);
+    EXPECT_GE(k, 0) << "L" << b << "x" << t;
+    return table.At(k < 0 ? 0 : k);
+}
+
+}  // namespace
+
+TEST(AngleSections, RadiiRoundToTheStandardsPrintedValues) {
+    // The shared data README's values (cm, two decimals).
+    struct Case { double b, t, ix, ix0, iy0; } const cases[] = {
+        {50, 5, 1.53, 1.92, 0.98},
+        {63, 6, 1.93, 2.43, 1.24},
+        {75, 8, 2.28, 2.87, 1.47},
+        {100, 10, 3.05, 3.84, 1.96},
+    };
+    for (const Case& c : cases) {
+        const AngleSection& s = Angle(c.b, c.t);
+        EXPECT_NEAR(s.ix_cm, c.ix, 0.005) << c.b << "x" << c.t;
+        EXPECT_NEAR(s.ix0_cm, c.ix0, 0.005) << c.b << "x" << c.t;
+        EXPECT_NEAR(s.iy0_cm, c.iy0, 0.005) << c.b << "x" << c.t;
+    }
+}
+
+TEST(AngleSections, AreasMatchThePrintedOnes) {
+    struct Case { double b, t, A_cm2, tolerance; } const cases[] = {
+        {50, 5, 4.803, 5e-4}, {63, 6, 7.288, 5e-4}, {20, 3, 1.132, 5e-4},
+        {70, 5, 6.876, 5e-4}, {63, 10, 11.66, 5e-3},
+    };
+    for (const Case& c : cases) {
+        EXPECT_NEAR(Angle(c.b, c.t).A_cm2, c.A_cm2, c.tolerance) << c.b << "x" << c.t;
+    }
+}
+
+TEST(AngleSections, FindsListedSizesOnly) {
+    const SectionTable& table = EqualAngles();
+    EXPECT_EQ(table.Count(), 115);
+    EXPECT_EQ(table.Find(20, 3), 0);
+    EXPECT_EQ(table.Find(250, 35), 114);
+    EXPECT_EQ(table.Find(63, 9), -1);  // 63 mm legs come 4 to 8 and 10 thick
+    EXPECT_EQ(table.Find(75, 50), -1);
+}
+
+TEST(AngleSections, SizingOrderIsByMassThenArea) {
+    const SectionTable& table = EqualAngles();
+    for (int k = 1; k < table.Count(); ++k) {
+        const AngleSection& p = table.BySizingOrder(k - 1);
+        const AngleSection& q = table.BySizingOrder(k);
+        ASSERT_TRUE(p.mass_kg_m < q.mass_kg_m ||
+                    (p.mass_kg_m == q.mass_kg_m && p.A_cm2 <= q.A_cm2)) << k;
+    }
+    // L80x10 and L110x7 both weigh 11.9 kg/m: the smaller area first.
+    int l80x10 = -1;
+    for (int k = 0; k < table.Count(); ++k) {
+        if (table.BySizingOrder(k).b_mm == 80 && table.BySizingOrder(k).t_mm == 10) l80x10 = k;
+    }
+    ASSERT_GE(l80x10, 0);
+    EXPECT_EQ(table.BySizingOrder(l80x10 + 1).b_mm, 110);
+}
+
+TEST(AngleSections, DimensionsMatchTheSharedList) {
+    // The shared list sits beside a checkout; without it there is nothing to compare.
+    std::FILE* file = std::fopen(BRACING_SHARED_DATA "/gbt706-2016-equal-angles.csv", "r");
+    if (file == nullptr) GTEST_SKIP() << "no shared data beside the checkout";
+    const SectionTable& table = EqualAngles();
+    char line[256];
+    int rows = 0;
+    while (std::fgets(line, sizeof line, file) != nullptr) {
+        double b = 0, t = 0, b_mm = 0, t_mm = 0, r_mm = 0, mass = 0;
+        if (std::sscanf(line, "L%lfx%lf,%lf,%lf,%lf,%lf", &b, &t, &b_mm, &t_mm, &r_mm, &mass) != 6) {
+            continue;  // the header
+        }
+        ASSERT_LT(rows, table.Count());
+        const AngleSection& s = table.At(rows);
+        EXPECT_EQ(s.b_mm, b_mm) << line;
+        EXPECT_EQ(s.t_mm, t_mm) << line;
+        EXPECT_EQ(s.r_mm, r_mm) << line;
+        EXPECT_EQ(s.mass_kg_m, mass) << line;
+        ++rows;
+    }
+    std::fclose(file);
+    EXPECT_EQ(rows, table.Count());
+}
