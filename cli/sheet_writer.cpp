@@ -6,6 +6,7 @@
 #include "sheet_summary.h"
 #include "sheet_texts.h"
 
+#include <cerrno>
 #include <iterator>
 #include <numeric>
 
@@ -72,16 +73,18 @@ bool SheetWriter::Finish() {
     Write(sheet_);
 
     if (!failed_ && (std::fflush(spool_) != 0 || std::fseek(spool_, 0, SEEK_SET) != 0)) {
-        failed_ = true;
+        Fail();
     }
     html_.resize(kCopyBlock);
     while (!failed_) {
         const std::size_t got = std::fread(&html_[0], 1, kCopyBlock, spool_);
         if (got > 0 && std::fwrite(html_.data(), 1, got, sheet_) != got) {
-            failed_ = true;
+            Fail();
         }
         if (got < kCopyBlock) {
-            failed_ = failed_ || std::ferror(spool_) != 0;
+            if (std::ferror(spool_) != 0) {
+                Fail();
+            }
             break;
         }
     }
@@ -89,14 +92,21 @@ bool SheetWriter::Finish() {
     html_ += "</body>\n</html>\n";
     Write(sheet_);
     if (!failed_ && std::fflush(sheet_) != 0) {
-        failed_ = true;
+        Fail();
     }
     return !failed_;
 }
 
 void SheetWriter::Write(std::FILE* file) {
     if (!failed_ && !html_.empty() && std::fwrite(html_.data(), 1, html_.size(), file) != html_.size()) {
-        failed_ = true;
+        Fail();
     }
     html_.clear();
+}
+
+void SheetWriter::Fail() {
+    if (!failed_) {
+        failed_ = true;
+        errorNumber_ = errno;
+    }
 }

@@ -33,11 +33,14 @@ public:
     void Add(const SheetBay& bay);
 
     // Closes the summary, copies the pages in and ends the sheet. Returns
-    // false when any write or the spool's read-back failed (errno says why).
+    // false when any write or the spool's read-back failed.
     bool Finish();
+    // The errno of the first failure.
+    int ErrorNumber() const { return errorNumber_; }
 
 private:
     void Write(std::FILE* file);  // html_, then empties it
+    void Fail();                  // keeps errno
 
     std::FILE* sheet_;
     std::FILE* spool_;
@@ -45,6 +48,7 @@ private:
     std::string html_;
     long counts_[4] = {};  // by BayOutcome
     bool failed_ = false;
+    int errorNumber_ = 0;
 };
 
 #endif
