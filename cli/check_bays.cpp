@@ -207,6 +207,7 @@ void Checker::BeginSheet(const CsvRecord& header) {
     heading.project = options_.project;
     heading.inputName = options_.inputName;
     heading.date = options_.date;
+    heading.version = options_.version;
     heading.designCheck = table_.ChecksDesign();
     sheet_.emplace(options_.sheet, options_.sheetSpool, heading);
 }

@@ -35,6 +35,7 @@ struct CheckOptions {
     std::string sheetName;  // how problems name the sheet
     std::string project;
     std::string date;
+    std::string version;
 };
 
 struct CheckOutcome {

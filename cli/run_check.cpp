@@ -1,5 +1,6 @@
 #include "run_check.h"
 
+#include "bracing_version.h"
 #include "byte_streams.h"
 #include "check_bays.h"
 #include "command_line.h"
@@ -94,6 +95,7 @@ int RunBracingCheck(const std::vector<std::string>& arguments, std::FILE* in, st
         options.sheetName = line.reportPath;
         options.project = line.project;
         options.date = RunDate();
+        options.version = BRACING_VERSION_TEXT;
     }
     CheckOutcome outcome{kCheckDone, false};
     {

@@ -1,6 +1,5 @@
 #include "sheet_writer.h"
 
-#include "bracing_version.h"
 #include "html_text.h"
 #include "sheet_page.h"
 #include "sheet_summary.h"
@@ -37,8 +36,9 @@ SheetWriter::SheetWriter(std::FILE* sheet, std::FILE* spool, const SheetHeading&
     AppendMeta(html_, "工程名称", heading.project);
     AppendMeta(html_, "输入文件", heading.inputName);
     AppendMeta(html_, "计算日期", heading.date);
-    html_ += std::string("<tr><th>计算程序</th><td>柱间支撑计算(验算)程序 bracing-check V") +
-             BRACING_VERSION_TEXT + "</td></tr>\n</table>\n<table class=\"sign\">\n";
+    html_ += "<tr><th>计算程序</th><td>柱间支撑计算(验算)程序 bracing-check V";
+    AppendEscaped(html_, heading.version);
+    html_ += "</td></tr>\n</table>\n<table class=\"sign\">\n";
     for (const char* role : {"设计", "校对", "审核"}) {
         html_ += std::string("<tr><th>") + role + "</th><td></td><th>日期</th><td></td></tr>\n";
     }

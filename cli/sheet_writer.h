@@ -17,6 +17,7 @@ struct SheetHeading {
     std::string_view project;    // --project; may be empty
     std::string_view inputName;  // the input file as named, or how standard input is called
     std::string_view date;       // of the run, e.g. 2024-05-31
+    std::string_view version;    // of the program, e.g. 0.01
     bool designCheck = false;    // the input names sections rather than A and i
 };
 
