@@ -88,7 +88,8 @@ TEST(RunCheck, HelpAndByteOrderMarkThroughTheProgram) {
         EXPECT_EQ(run.out, kHelpText) << option;
     }
     for (const char* listed : {" -h,", " --  ", " -o FILE", "--encoding utf-8|gbk|utf-16", "--separator ,|;|tab",
-                               " --bom ", "--no-bom", "退出码 Exit status", "  2  "}) {
+                               " --bom ", "--no-bom", "--report FILE.html", "--project NAME", "退出码 Exit status",
+                               "  2  "}) {
         EXPECT_NE(std::strstr(kHelpText, listed), nullptr) << listed;
     }
     const ProgramRun bom = RunProgram({"--bom"}, kInput);
