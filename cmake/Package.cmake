@@ -11,6 +11,7 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples DESTINATION .)
 # Further files, one a line; names in ASCII (older Explorers garble others).
 install(FILES
   ${BRACING_PACKAGE_DIR}/README.txt
+  ${PROJECT_SOURCE_DIR}/package/bracing-check.bat
   DESTINATION .)
 
 set(CPACK_GENERATOR ZIP)
