@@ -20,16 +20,15 @@ const char* const kValueOptions[] = {"-o",        "--encoding", "--separator",
                                      "--grade",   "--min-leg",  "--min-thickness",
                                      "--report",  "--project"};
 
-// A size in millimetres, 0 or more.
-bool ReadMillimetres(const std::string& option, const std::string& value, double& mm,
+// A size in millimetres, 0 or more; `error` says when it is not.
+void ReadMillimetres(const std::string& option, const std::string& value, double& mm,
                      std::string& error) {
     const CellNumber number = ReadCellNumber(value);
     if (number.status != CellStatus::Number || number.value < 0.0) {
         error = option + " takes millimetres, 0 or more, not " + value;
-        return false;
+    } else {
+        mm = number.value;
     }
-    mm = number.value;
-    return true;
 }
 
 // Sets what `option` (one of kValueOptions) gives from its value.

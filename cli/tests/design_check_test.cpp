@@ -46,20 +46,21 @@ TEST(DesignCheck, VerdictsSizingAndAnswers) {
 
 TEST(DesignCheck, CellsThatRefuseTheRowNameTheText) {
     struct Case {
-        const char* cells;  // section, grade, lambda_t, lambda_c
+        const char* cells;  // W, section, grade, lambda_t, lambda_c
         const char* error;
     } const cases[] = {
-        {"L63x9,,,", "section: \"L63x9\" is not a size of GB/T 706-2016"},
-        {"2L63x6,,,", "section: \"2L63x6\" is a double angle: double angles are not supported yet"},
-        {"HW100,Q390,,", "section: \"HW100\" is not an equal-angle designation such as L63x6; "
-                         "grade: \"Q390\" is not a grade: Q235, Q345 or Q355"},
-        {",,0,", "lambda_t: \"0\" is not above 0"},
-        {",,,-150", "lambda_c: \"-150\" is not above 0"},
-        {",,,\"1,50\"", "lambda_c: \"1,50\" is not a number"},
-        {",,1e999,", "lambda_t: \"1e999\" is out of range"},
+        {"30,L63x9,,,", "section: \"L63x9\" is not a size of GB/T 706-2016"},
+        {"30,2L63x6,,,", "section: \"2L63x6\" is a double angle: double angles are not supported yet"},
+        {"30,HW100,Q390,,", "section: \"HW100\" is not an equal-angle designation such as L63x6; "
+                            "grade: \"Q390\" is not a grade: Q235, Q345 or Q355"},
+        {"30,,,0,", "lambda_t: \"0\" is not above 0"},
+        {"30,,,,-150", "lambda_c: \"-150\" is not above 0"},
+        {"30,,,,\"1,50\"", "lambda_c: \"1,50\" is not a number"},
+        {"30,,,1e999,", "lambda_t: \"1e999\" is out of range"},
+        {"1e307,L63x6,,,", "a result is out of range"},  // N1 in range, N1 / A not
     };
     for (const Case& c : cases) {
-        const Checked checked = CheckText(kHeader + "a,6,8,2,20,30," + c.cells + "\n");
+        const Checked checked = CheckText(kHeader + "a,6,8,2,20," + c.cells + "\n");
         const std::vector<CsvRecord> out = ReadRecords(checked.out);
         ASSERT_EQ(out.size(), 2u) << c.cells;
         EXPECT_EQ(OutputField(out, 1, "error"), c.error);
