@@ -27,6 +27,21 @@ std::string Utf16(const std::u16string& text, bool bigEndian) {
     return bytes;
 }
 
+// A whole run: the input, and what it must give.
+struct RunCase {
+    const char* why;
+    std::string text;
+    std::string out;
+    std::string problems;
+    CheckExit exit;
+};
+
+void ExpectRun(const RunCase& c, const Checked& checked) {
+    EXPECT_EQ(checked.out, c.out) << c.why;
+    EXPECT_EQ(checked.problems, c.problems) << c.why;
+    EXPECT_EQ(checked.exit, c.exit) << c.why;
+}
+
 // Fails after handing over `text`, as a disk or a network share can.
 class FailingSource : public ByteSource {
 public:
@@ -95,36 +110,28 @@ TEST(CheckBays, WhatSpreadsheetsWriteGivesTheSameRows) {
     const std::string expected = kOutHeader + "端跨,6,8,2,20,30,12,3," + kResults + "\n" + kOutRow;
     const std::string gbkNote = "in: not UTF-8; read as GBK (code page 936)\n";
     const std::string tabNote = "in: the columns are separated by tabs, not commas; read so\n";
-    const std::string bom = "\xEF\xBB\xBF";
-    struct Case {
-        const char* why;
-        std::string text;
-        std::string byteOrderMark;
-        std::string problems;
-    };
-    const Case cases[] = {
-        {"CR line ends", "bay,H,B,n,T,W,A,i\r端跨,6,8,2,20,30,12,3\r" + kRow + "\r", "", ""},
-        {"CR CR LF line ends", "bay,H,B,n,T,W,A,i\r\r\n端跨,6,8,2,20,30,12,3\r\r\n" + kRow + "\r\r\n", "", ""},
-        {"blank lines, no final line end", kHeader + "\n端跨,6,8,2,20,30,12,3\n\r\n" + kRow, "", ""},
-        {"UTF-8 with a BOM", bom + rows, bom, ""},
-        {"GBK from a Chinese Windows", kHeader + "\xB6\xCB\xBF\xE7,6,8,2,20,30,12,3\n" + kRow + "\n", bom, gbkNote},
+    const std::string withBom = "\xEF\xBB\xBF" + expected;
+    const CheckExit done = kCheckDone;
+    const RunCase cases[] = {
+        {"CR line ends", "bay,H,B,n,T,W,A,i\r端跨,6,8,2,20,30,12,3\r" + kRow + "\r", expected, "", done},
+        {"CR CR LF line ends", "bay,H,B,n,T,W,A,i\r\r\n端跨,6,8,2,20,30,12,3\r\r\n" + kRow + "\r\r\n", expected, "", done},
+        {"blank lines, no final line end", kHeader + "\n端跨,6,8,2,20,30,12,3\n\r\n" + kRow, expected, "", done},
+        {"UTF-8 with a BOM", "\xEF\xBB\xBF" + rows, withBom, "", done},
+        {"GBK from a Chinese Windows", kHeader + "\xB6\xCB\xBF\xE7,6,8,2,20,30,12,3\n" + kRow + "\n", withBom, gbkNote, done},
         {"UTF-16LE, tabs", Utf16(u"bay\tH\tB\tn\tT\tW\tA\ti\r\n端跨\t6\t8\t2\t20\t30\t12\t3\r\na\t6\t8\t2\t20\t30\t12\t3\r\n", false),
-         bom, tabNote},
-        {"UTF-16BE", Utf16(u"bay,H,B,n,T,W,A,i\n端跨,6,8,2,20,30,12,3\na,6,8,2,20,30,12,3\n", true), bom, ""},
-        {"semicolons", "bay;H;B;n;T;W;A;i\n端跨;6;8;2;20;30;12;3\na;6;8;2;20;30;12;3\n", "",
-         "in: the columns are separated by semicolons, not commas; read so\n"},
+         withBom, tabNote, done},
+        {"UTF-16BE", Utf16(u"bay,H,B,n,T,W,A,i\n端跨,6,8,2,20,30,12,3\na,6,8,2,20,30,12,3\n", true), withBom, "", done},
+        {"semicolons", "bay;H;B;n;T;W;A;i\n端跨;6;8;2;20;30;12;3\na;6;8;2;20;30;12;3\n", expected,
+         "in: the columns are separated by semicolons, not commas; read so\n", done},
         {"an earlier run's output fed back in, the error column moved",
          "bay,H,B,error,n,T,W,A,i,N1,Nt1,Lx1,Rx1,Ly1,Ry1,f1,N2,Nt2,Lx2,Rx2,Ly2,Ry2,u,f2\n"
          "端跨,6,8,,2,20,30,12,3,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1\n"
          "a,6,8,old,2,20,30,12,3,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\n",
-         "", "in: columns error, N1, Nt1, Lx1, Rx1, Ly1, Ry1, f1, N2, Nt2, Lx2, Rx2, Ly2, Ry2, u, f2 are an "
-             "earlier run's output; dropped and written afresh\n"},
+         expected, "in: columns error, N1, Nt1, Lx1, Rx1, Ly1, Ry1, f1, N2, Nt2, Lx2, Rx2, Ly2, Ry2, u, f2 are an "
+             "earlier run's output; dropped and written afresh\n", done},
     };
-    for (const Case& c : cases) {
-        const Checked checked = CheckText(c.text);
-        EXPECT_EQ(checked.out, c.byteOrderMark + expected) << c.why;
-        EXPECT_EQ(checked.problems, c.problems) << c.why;
-        EXPECT_EQ(checked.exit, kCheckDone) << c.why;
+    for (const RunCase& c : cases) {
+        ExpectRun(c, CheckText(c.text));
     }
 }
 
@@ -148,41 +155,33 @@ TEST(CheckBays, ProblemsAreNamedAndTheRestWritten) {
     for (int line = 6; line <= 10000; ++line) {
         quoteOnLine5 += kRow + "\n";
     }
-    struct Case {
-        const char* why;
-        std::string text;
-        std::string out;
-        std::string problems;
-    };
-    const Case cases[] = {
+    const CheckExit problems = kCheckProblems;
+    const RunCase cases[] = {
         {"a field short, a field over, one field",
          kHeader + kRow + "\na,6,8,2,20,30,12\n" + kRow + ",x\nstray\n,6,8,2,20,30,12,3\n",
          kOutHeader + kOutRow + ",6,8,2,20,30,12,3," + kResults + "\n",
          "in:3: 7 fields where the header has 8; row left out\n"
          "in:4: 9 fields where the header has 8; row left out\n"
          "in:5: 1 field where the header has 8; row left out\n"
-         "in: 2 rows written; 3 rows left out\n"},
+         "in: 2 rows written; 3 rows left out\n", problems},
         {"a quote never closed: the lines from it to the end", quoteOnLine5,
          kOutHeader + kOutRow + kOutRow + kOutRow,
          "in:5: the quote that opens field 1 (bay) is never closed; lines 5 to 10000 are left out\n"
-         "in: 3 rows written; lines 5 to 10000 left out (a quote never closed)\n"},
+         "in: 3 rows written; lines 5 to 10000 left out (a quote never closed)\n", problems},
         {"an oversized row", kHeader + "a" + std::string(CsvReader::kMaxRecordBytes, 'x') + "\n" + kRow + "\n",
          kOutHeader + kOutRow,
          "in:2: row longer than 1 MiB or more than 16384 fields; left out\n"
-         "in: 1 row written; 1 row left out\n"},
+         "in: 1 row written; 1 row left out\n", problems},
         {"bytes not valid in UTF-8 after the encoding is settled",
          kHeader + "端跨,6,8,2,20,30,12,3\n\"a\xFF\nb\",6,8,2,20,30,12,3\n",
          kOutHeader + "端跨,6,8,2,20,30,12,3," + kResults + "\n\"a\xEF\xBF\xBD\nb\",6,8,2,20,30,12,3," + kResults + "\n",
          "in:3: bytes not valid in UTF-8, each shown as U+FFFD\n"
-         "in: 2 rows written; 1 line with bytes not valid in UTF-8\n"},
+         "in: 2 rows written; 1 line with bytes not valid in UTF-8\n", problems},
         {"a lone CR inside a field stays data, quoted", kHeader + "\"x\ry\",6,8,2,20,30,12,3\n",
-         kOutHeader + "\"x\ry\",6,8,2,20,30,12,3," + kResults + "\n", ""},
+         kOutHeader + "\"x\ry\",6,8,2,20,30,12,3," + kResults + "\n", "", kCheckDone},
     };
-    for (const Case& c : cases) {
-        const Checked checked = CheckText(c.text);
-        EXPECT_EQ(checked.out, c.out) << c.why;
-        EXPECT_EQ(checked.problems, c.problems) << c.why;
-        EXPECT_EQ(checked.exit, c.problems.empty() ? kCheckDone : kCheckProblems) << c.why;
+    for (const RunCase& c : cases) {
+        ExpectRun(c, CheckText(c.text));
     }
 }
 
@@ -192,8 +191,7 @@ TEST(CheckBays, WithoutAUsableHeaderNothingIsWritten) {
         const char* why;
         std::string text;
         std::string problems;
-    };
-    const Case cases[] = {
+    } const cases[] = {
         {"empty input", "", "in: empty input, no header line\n"},
         {"an input missing", "H,B,n,T,W,A\n6,8,2,20,30,12\n",
          "in:1: no column named i" + names + "the header's fields: \"H\", \"B\", \"n\", \"T\", \"W\", \"A\"\n"},
@@ -232,22 +230,13 @@ TEST(CheckBays, ManyBadRowsAreCountedButOnlyTheFirstListed) {
 }
 
 TEST(CheckBays, AReadErrorIsAFailureNotTheEnd) {
-    struct Case {
-        const char* why;
-        std::string text;
-        std::string out;
-        std::string problems;
-    };
-    const Case cases[] = {
-        {"before the header", "", "", std::string("in: cannot read: ") + std::strerror(EIO) + "\n"},
+    const RunCase cases[] = {
+        {"before the header", "", "", std::string("in: cannot read: ") + std::strerror(EIO) + "\n", kCheckFailed},
         {"after the header", kHeader + kRow + "\n", kOutHeader + kOutRow,
-         std::string("in: cannot read after line 2: ") + std::strerror(EIO) + "\n"},
+         std::string("in: cannot read after line 2: ") + std::strerror(EIO) + "\n", kCheckFailed},
     };
-    for (const Case& c : cases) {
+    for (const RunCase& c : cases) {
         FailingSource source(c.text);
-        const Checked checked = CheckSource(source);
-        EXPECT_EQ(checked.out, c.out) << c.why;
-        EXPECT_EQ(checked.problems, c.problems) << c.why;
-        EXPECT_EQ(checked.exit, kCheckFailed) << c.why;
+        ExpectRun(c, CheckSource(source));
     }
 }

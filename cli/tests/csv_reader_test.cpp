@@ -131,6 +131,7 @@ TEST(CsvReader, OversizedRecordsArePassedOverAndReadingGoesOn) {
         CsvRecord record;
         ASSERT_EQ(text.reader.Next(record), CsvStatus::Record) << c.why;
         EXPECT_EQ(text.reader.Next(record), c.kept ? CsvStatus::Record : CsvStatus::TooLong) << c.why;
+        EXPECT_EQ(record.empty(), !c.kept) << c.why << ": nothing of a record passed over";
         EXPECT_EQ(text.reader.RecordLine(), 2) << c.why;
         ASSERT_EQ(text.reader.Next(record), CsvStatus::Record) << c.why;
         EXPECT_EQ(record, CsvRecord{"last"}) << c.why;

@@ -143,10 +143,15 @@ TEST(RunCheck, AnOutputFileIsReplacedOnlyByARunThatGotThrough) {
         EXPECT_EQ(ReadFile(target), c.file) << c.why;
         EXPECT_EQ(ReadFile(newFile), "<none>") << c.why;
     }
-    RemoveFiles({target});
+    // In place: the input is closed before it is replaced, as Windows needs.
+    WriteFile(target, kInput);
+    const ProgramRun inPlace = RunProgram({"-o", target, target}, "");
+    EXPECT_EQ(inPlace.exit, 0) << inPlace.err;
+    EXPECT_EQ(ReadFile(target), kOutput);
     const ProgramRun noFolder = RunProgram({"-o", "run_check_test_none/out.csv"}, kInput);
     EXPECT_EQ(noFolder.exit, 2);
     EXPECT_EQ(noFolder.err, std::string("run_check_test_none/out.new.csv: cannot create: ") + std::strerror(ENOENT) + "\n");
+    RemoveFiles({target});
 }
 
 TEST(RunCheck, AnOutputFileThatCannotBeReplacedKeepsBoth) {
