@@ -16,7 +16,7 @@ clang++-14 -std=c++17 -O1 -g -I . \
   -ffp-contract=off \
   -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer \
   fuzz/typed_text_fuzzer.cpp \
-  calc/bracing.cpp ui/number_text.cpp ui/input_fields.cpp ui/result_rows.cpp \
+  calc/bracing.cpp calc/stability.cpp ui/number_text.cpp ui/input_fields.cpp ui/result_rows.cpp \
   -o "$out/typed_text_fuzzer"
 
 # The long paste seeds are generated rather than committed: 30 000 nines,

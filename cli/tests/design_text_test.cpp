@@ -79,7 +79,7 @@ TEST(SectionText, EveryDesignationWrittenReadsBack) {
 TEST(GradeText, ReadsGradesWithQualityLetters) {
     struct Case { const char* text; SteelGrade grade; } const cases[] = {
         {"Q235", SteelGrade::Q235}, {"q345", SteelGrade::Q345}, {"Q355B", SteelGrade::Q355},
-        {"Q235b", SteelGrade::Q235}, {" Q355C\xE3\x80\x80", SteelGrade::Q355},
+        {"Q235b ", SteelGrade::Q235}, {" Q355C\xE3\x80\x80", SteelGrade::Q355},
         {"Q355ND", SteelGrade::Q355}, {"q355nf", SteelGrade::Q355},
         {"", SteelGrade::Q345}, {"  ", SteelGrade::Q345},  // blank: the default given
     };
@@ -89,7 +89,8 @@ TEST(GradeText, ReadsGradesWithQualityLetters) {
         EXPECT_TRUE(ReadGrade(c.text, SteelGrade::Q345, grade, error)) << c.text;
         EXPECT_EQ(grade, c.grade) << c.text;
     }
-    for (const char* text : {"Q390", "Q35", "Q2355", "Q235BB", "Q235G", "235", "Q355N", "Q 235"}) {
+    for (const char* text :
+         {"Q390", "Q35", "Q2355", "Q235BB", "Q235G", "q235g", "Q355NG", "235", "Q355N", "Q 235"}) {
         SteelGrade grade = SteelGrade::Q235;
         std::string error;
         EXPECT_FALSE(ReadGrade(text, SteelGrade::Q235, grade, error)) << text;
