@@ -70,12 +70,14 @@ bool BayTable::FindColumns(const CsvRecord& header, std::string& error) {
         }
     }
     if (ChecksDesign()) {
-        for (int k : {kA, kI}) {
-            if (columns_[k] != kNoColumn) {
-                error = std::string("columns section and ") + kInputFields[k].symbol +
-                        " cannot go together: the section gives A and i; remove one of them";
-                return false;
-            }
+        const int trial[] = {kA, kI};
+        const int* end = std::end(trial);
+        const int* given =
+            std::find_if(std::begin(trial), end, [this](int k) { return columns_[k] != kNoColumn; });
+        if (given != end) {
+            error = std::string("columns section and ") + kInputFields[*given].symbol +
+                    " cannot go together: the section gives A and i; remove one of them";
+            return false;
         }
     }
     for (int k = 0; k < kInputFieldCount; ++k) {

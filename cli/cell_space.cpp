@@ -1,5 +1,8 @@
 #include "cell_space.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 const std::string_view kWideSpaces[] = {"\xC2\xA0", "\xE3\x80\x80"};  // U+00A0, U+3000
@@ -11,12 +14,11 @@ std::size_t SpaceEndingAt(std::string_view text, std::size_t end) {
     if (end > 0 && IsAsciiSpace(text[end - 1])) {
         return 1;
     }
-    for (std::string_view space : kWideSpaces) {
-        if (end >= space.size() && text.substr(end - space.size(), space.size()) == space) {
-            return space.size();
-        }
-    }
-    return 0;
+    const std::string_view* last = std::end(kWideSpaces);
+    const std::string_view* found = std::find_if(std::begin(kWideSpaces), last, [&](std::string_view space) {
+        return end >= space.size() && text.substr(end - space.size(), space.size()) == space;
+    });
+    return found == last ? 0 : found->size();
 }
 
 }  // namespace

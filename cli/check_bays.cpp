@@ -1,11 +1,14 @@
 #include "check_bays.h"
 
 #include "bay_table.h"
+#include "cell_space.h"
 #include "message_text.h"
 #include "problem_list.h"
 #include "separator_guess.h"
+#include "sheet_writer.h"
 
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -83,6 +86,7 @@ private:
     void ReportDecoding();
     void ReportSummary();
     void CheckRow(const CsvRecord& row);
+    void BeginSheet(const CsvRecord& header);
 
     CsvReader& reader_;
     const CheckOptions& options_;
@@ -91,6 +95,8 @@ private:
     BayTable table_;
     RowRefusal refusal_;
     CheckedBay checked_;
+    std::optional<SheetWriter> sheet_;
+    std::size_t bayColumn_ = kNoColumn;  // the bay's name on the sheet
     Counts counts_;
     bool saidGbk_ = false;
 };
@@ -177,11 +183,33 @@ void Checker::CheckRow(const CsvRecord& row) {
     checked_.bay.line = reader_.RecordLine();
     table_.AppendRow(row, out_.Line(), refusal_, checked_);
     out_.EndLine();
+    if (sheet_) {
+        checked_.bay.name = bayColumn_ == kNoColumn ? std::string_view() : TrimCellSpace(row[bayColumn_]);
+        sheet_->Add(checked_.bay);
+    }
     ++counts_.written;
     if (refusal_.Refused()) {
         ++counts_.refused;
         problems_.Row(reader_.RecordLine(), refusal_.Text());
     }
+}
+
+// The sheet's title and the head of its summary; the bay's name is the
+// column called bay, where there is one.
+void Checker::BeginSheet(const CsvRecord& header) {
+    for (std::size_t column = 0; column < header.size(); ++column) {
+        if (TrimCellSpace(header[column]) == "bay") {
+            bayColumn_ = column;
+            break;
+        }
+    }
+    SheetHeading heading;
+    heading.project = options_.project;
+    heading.inputName = options_.inputName;
+    heading.date = options_.date;
+    heading.version = options_.version;
+    heading.designCheck = table_.ChecksDesign();
+    sheet_.emplace(options_.sheet, options_.sheetSpool, heading);
 }
 
 void Checker::ReportSummary() {
@@ -214,6 +242,9 @@ CheckOutcome Checker::Run() {
     }
     table_.AppendHeader(header, out_.Line());
     out_.EndLine();
+    if (options_.sheet != nullptr) {
+        BeginSheet(header);
+    }
 
     CsvRecord row;
     for (bool reading = true; reading && !out_.Failed();) {
@@ -252,6 +283,11 @@ CheckOutcome Checker::Run() {
     if (!out_.Flush()) {
         problems_.Say(options_.outputName + ": cannot write: " + std::strerror(out_.ErrorNumber()) +
                       "; the output is incomplete");
+        return {kCheckFailed, true};
+    }
+    if (sheet_ && !sheet_->Finish()) {
+        problems_.Say(options_.sheetName + ": cannot write: " + std::strerror(sheet_->ErrorNumber()) +
+                      "; the sheet is incomplete");
         return {kCheckFailed, true};
     }
     const bool hadProblems = counts_.refused > 0 || counts_.leftOut > 0 || counts_.unreadFrom > 0 ||

@@ -8,6 +8,7 @@
 #include "design_inputs.h"
 #include "text_output.h"
 
+#include <cstdio>
 #include <string>
 
 enum CheckExit {
@@ -26,6 +27,15 @@ struct CheckOptions {
     ByteOrderMarkChoice byteOrderMark = ByteOrderMarkChoice::LikeInput;
     bool separatorGiven = false;  // otherwise ; or tab is taken when the header says so
     DesignDefaults design;        // for an input that names sections
+    // The calc sheet, when one is asked for: its file, an empty scratch file
+    // open for reading and writing that holds the pages until the end, and
+    // what its title names.
+    std::FILE* sheet = nullptr;
+    std::FILE* sheetSpool = nullptr;
+    std::string sheetName;  // how problems name the sheet
+    std::string project;
+    std::string date;
+    std::string version;
 };
 
 struct CheckOutcome {

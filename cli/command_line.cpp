@@ -16,8 +16,9 @@ std::string LowerCase(std::string text) {
     return text;
 }
 
-const char* const kValueOptions[] = {"-o", "--encoding", "--separator", "--grade", "--min-leg",
-                                     "--min-thickness"};
+const char* const kValueOptions[] = {"-o",        "--encoding", "--separator",
+                                     "--grade",   "--min-leg",  "--min-thickness",
+                                     "--report",  "--project"};
 
 // A size in millimetres, 0 or more; `error` says when it is not.
 void ReadMillimetres(const std::string& option, const std::string& value, double& mm,
@@ -47,6 +48,13 @@ bool TakeValue(const std::string& option, const std::string& value, CommandLine&
         if (value.empty()) {
             error = "-o: an empty file name";
         }
+    } else if (option == "--report") {
+        line.reportPath = value;
+        if (value.empty()) {
+            error = "--report: an empty file name";
+        }
+    } else if (option == "--project") {
+        line.project = value;
     } else if (option == "--encoding") {
         const std::string name = LowerCase(value);
         if (name == "utf-8" || name == "utf8") {
@@ -115,8 +123,12 @@ bool ParseCommandLine(const std::vector<std::string>& arguments, CommandLine& li
             line.path = (argument == "-" && !optionsEnded) ? std::string() : argument;
         }
     }
-    if (line.sections && inputNamed) {
+    if (line.sections && (inputNamed || !line.reportPath.empty())) {
         error = "--sections writes the angle table and reads no input";
+        return false;
+    }
+    if (!line.reportPath.empty() && line.reportPath == line.outputPath) {
+        error = "--report and -o name the same file, " + line.outputPath;
         return false;
     }
     return true;

@@ -118,6 +118,14 @@ const char* const kHelpText =
     "                      failed run leaves FILE as it was. When FILE cannot be\n"
     "                      replaced (open in a spreadsheet, say), the new output\n"
     "                      stays under the name the message gives; exit status 2.\n"
+    "  --report FILE.html  另写柱间支撑计算书（HTML，可直接打印）：汇总表，每个柱撑一页\n"
+    "                      （简图、计算过程、各项验算与规范条文）。与 -o 相同，运行\n"
+    "                      成功才替换 FILE。\n"
+    "                      Also write the calc sheet, one HTML file to print: a\n"
+    "                      summary, then a page for each bay (sketch, each step\n"
+    "                      of the calculation, every criterion with its clause).\n"
+    "                      Like -o, FILE is replaced only by a run that succeeds.\n"
+    "  --project NAME      计算书上的工程名称。The project the calc sheet names.\n"
     "  --encoding utf-8|gbk|utf-16\n"
     "                      按指定编码读入，不再判断。Read in this encoding, no guessing.\n"
     "  --separator ,|;|tab 按指定分隔符读入。Read with this separator.\n"
@@ -158,6 +166,6 @@ const char* const kHelpText =
     "     Written, but the input had the problems above; or a header that\n"
     "     cannot be used (an input column missing or repeated, section beside A\n"
     "     or i): nothing written.\n"
-    "  2  无法进行：选项有误、输入无法读取、输出写入失败或 -o 的文件无法替换。\n"
+    "  2  无法进行：选项有误、输入无法读取、输出写入失败或 -o、--report 的文件无法替换。\n"
     "     Nothing could be done: a bad option, an input that cannot be read, a\n"
-    "     failed write, or an -o file that cannot be replaced.\n";
+    "     failed write, or an -o or --report file that cannot be replaced.\n";

@@ -15,9 +15,9 @@
 namespace {
 
 std::FILE* CreateNewFile(const std::string& name) {
-    const int handle = _wopen(WidePath(name).c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY,
+    const int handle = _wopen(WidePath(name).c_str(), _O_CREAT | _O_EXCL | _O_RDWR | _O_BINARY,
                               _S_IREAD | _S_IWRITE);
-    return handle < 0 ? nullptr : _fdopen(handle, "wb");
+    return handle < 0 ? nullptr : _fdopen(handle, "w+b");
 }
 
 void RemoveFile(const std::string& name) { _wremove(WidePath(name).c_str()); }
@@ -44,8 +44,8 @@ bool ReplaceFile(const std::string& from, const std::string& to, std::string& re
 namespace {
 
 std::FILE* CreateNewFile(const std::string& name) {
-    const int handle = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
-    std::FILE* file = handle < 0 ? nullptr : fdopen(handle, "wb");
+    const int handle = open(name.c_str(), O_RDWR | O_CREAT | O_EXCL, 0666);
+    std::FILE* file = handle < 0 ? nullptr : fdopen(handle, "w+b");
     if (handle >= 0 && file == nullptr) {
         close(handle);
     }

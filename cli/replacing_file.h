@@ -2,7 +2,8 @@
 // to a new file in the same folder, then renamed over the target. A run
 // that fails leaves the target as it was; when the target cannot be
 // replaced (on Windows, while a spreadsheet has it open) the finished
-// output stays under the new file's name.
+// output stays under the new file's name. One never committed is a scratch
+// file beside the target, removed when done: the new file reads too.
 #ifndef BRACING_CLI_REPLACING_FILE_H
 #define BRACING_CLI_REPLACING_FILE_H
 

@@ -1,10 +1,12 @@
 #include "run_check.h"
 
+#include "bracing_version.h"
 #include "byte_streams.h"
 #include "check_bays.h"
 #include "command_line.h"
 #include "help_text.h"
 #include "replacing_file.h"
+#include "run_date.h"
 #include "section_table_text.h"
 
 #include <cerrno>
@@ -69,9 +71,15 @@ int RunBracingCheck(const std::vector<std::string>& arguments, std::FILE* in, st
         }
         options.inputName = line.path;
     }
+    // -o and --report: new files put in place when the run got through; the
+    // sheet's pages wait in a scratch file beside it.
     ReplacingFile file(line.outputPath);
+    ReplacingFile report(line.reportPath);
+    ReplacingFile pages(line.reportPath + ".pages");
     const bool toFile = !line.outputPath.empty();
-    if (toFile && !file.Open(error)) {
+    const bool toReport = !line.reportPath.empty();
+    if ((toFile && !file.Open(error)) ||
+        (toReport && (!report.Open(error) || !pages.Open(error)))) {
         std::fprintf(err, "%s\n", error.c_str());
         if (input != in) {
             std::fclose(input);
@@ -80,6 +88,14 @@ int RunBracingCheck(const std::vector<std::string>& arguments, std::FILE* in, st
     }
     if (toFile) {
         options.outputName = line.outputPath;
+    }
+    if (toReport) {
+        options.sheet = report.Stream();
+        options.sheetSpool = pages.Stream();
+        options.sheetName = line.reportPath;
+        options.project = line.project;
+        options.date = RunDate();
+        options.version = BRACING_VERSION_TEXT;
     }
     CheckOutcome outcome{kCheckDone, false};
     {
@@ -94,16 +110,21 @@ int RunBracingCheck(const std::vector<std::string>& arguments, std::FILE* in, st
     if (input != in) {
         std::fclose(input);
     }
-    if (!toFile) {
-        return outcome.exit;
-    }
-    if (!outcome.headerWritten || outcome.exit == kCheckFailed) {
-        std::fprintf(err, "%s: left as it was\n", line.outputPath.c_str());
-        return outcome.exit;
-    }
-    if (!file.Commit(error)) {
+    bool gotThrough = outcome.headerWritten && outcome.exit != kCheckFailed;
+    if (gotThrough && toFile && !file.Commit(error)) {
+        std::fprintf(err, "%s\n", error.c_str());
+        outcome.exit = kCheckFailed;
+        gotThrough = false;
+    } else if (gotThrough && toReport && !report.Commit(error)) {
         std::fprintf(err, "%s\n", error.c_str());
         return kCheckFailed;
+    }
+    // A failed Commit has said what became of the -o file.
+    if (!gotThrough && toFile && file.Stream() != nullptr) {
+        std::fprintf(err, "%s: left as it was\n", line.outputPath.c_str());
+    }
+    if (!gotThrough && toReport) {
+        std::fprintf(err, "%s: left as it was\n", line.reportPath.c_str());
     }
     return outcome.exit;
 }

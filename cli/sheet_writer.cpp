@@ -1,11 +1,11 @@
 #include "sheet_writer.h"
 
-#include "bracing_version.h"
 #include "html_text.h"
 #include "sheet_page.h"
 #include "sheet_summary.h"
 #include "sheet_texts.h"
 
+#include <cerrno>
 #include <iterator>
 #include <numeric>
 
@@ -36,8 +36,9 @@ SheetWriter::SheetWriter(std::FILE* sheet, std::FILE* spool, const SheetHeading&
     AppendMeta(html_, "工程名称", heading.project);
     AppendMeta(html_, "输入文件", heading.inputName);
     AppendMeta(html_, "计算日期", heading.date);
-    html_ += std::string("<tr><th>计算程序</th><td>柱间支撑计算(验算)程序 bracing-check V") +
-             BRACING_VERSION_TEXT + "</td></tr>\n</table>\n<table class=\"sign\">\n";
+    html_ += "<tr><th>计算程序</th><td>柱间支撑计算(验算)程序 bracing-check V";
+    AppendEscaped(html_, heading.version);
+    html_ += "</td></tr>\n</table>\n<table class=\"sign\">\n";
     for (const char* role : {"设计", "校对", "审核"}) {
         html_ += std::string("<tr><th>") + role + "</th><td></td><th>日期</th><td></td></tr>\n";
     }
@@ -72,16 +73,18 @@ bool SheetWriter::Finish() {
     Write(sheet_);
 
     if (!failed_ && (std::fflush(spool_) != 0 || std::fseek(spool_, 0, SEEK_SET) != 0)) {
-        failed_ = true;
+        Fail();
     }
     html_.resize(kCopyBlock);
     while (!failed_) {
         const std::size_t got = std::fread(&html_[0], 1, kCopyBlock, spool_);
         if (got > 0 && std::fwrite(html_.data(), 1, got, sheet_) != got) {
-            failed_ = true;
+            Fail();
         }
         if (got < kCopyBlock) {
-            failed_ = failed_ || std::ferror(spool_) != 0;
+            if (std::ferror(spool_) != 0) {
+                Fail();
+            }
             break;
         }
     }
@@ -89,14 +92,21 @@ bool SheetWriter::Finish() {
     html_ += "</body>\n</html>\n";
     Write(sheet_);
     if (!failed_ && std::fflush(sheet_) != 0) {
-        failed_ = true;
+        Fail();
     }
     return !failed_;
 }
 
 void SheetWriter::Write(std::FILE* file) {
     if (!failed_ && !html_.empty() && std::fwrite(html_.data(), 1, html_.size(), file) != html_.size()) {
-        failed_ = true;
+        Fail();
     }
     html_.clear();
+}
+
+void SheetWriter::Fail() {
+    if (!failed_) {
+        failed_ = true;
+        errorNumber_ = errno;
+    }
 }

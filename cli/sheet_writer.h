@@ -17,6 +17,7 @@ struct SheetHeading {
     std::string_view project;    // --project; may be empty
     std::string_view inputName;  // the input file as named, or how standard input is called
     std::string_view date;       // of the run, e.g. 2024-05-31
+    std::string_view version;    // of the program, e.g. 0.01
     bool designCheck = false;    // the input names sections rather than A and i
 };
 
@@ -33,11 +34,14 @@ public:
     void Add(const SheetBay& bay);
 
     // Closes the summary, copies the pages in and ends the sheet. Returns
-    // false when any write or the spool's read-back failed (errno says why).
+    // false when any write or the spool's read-back failed.
     bool Finish();
+    // The errno of the first failure.
+    int ErrorNumber() const { return errorNumber_; }
 
 private:
     void Write(std::FILE* file);  // html_, then empties it
+    void Fail();                  // keeps errno
 
     std::FILE* sheet_;
     std::FILE* spool_;
@@ -45,6 +49,7 @@ private:
     std::string html_;
     long counts_[4] = {};  // by BayOutcome
     bool failed_ = false;
+    int errorNumber_ = 0;
 };
 
 #endif

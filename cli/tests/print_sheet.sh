@@ -1,15 +1,33 @@
 #!/usr/bin/env bash
-# Prints a calc sheet to PDF with headless Chromium and reads it back with
-# poppler: texts that must (or must not) be there, the page numbers in the
-# margin, and each bay's page starting a page of its own after the summary.
-# White space is ignored throughout: pdftotext drops it around Chinese.
+# Runs bracing-check with --report on an input, prints the calc sheet to PDF
+# with headless Chromium and reads it back with poppler: texts that must (or
+# must not) be there, the page numbers in the margin, and each bay's page
+# starting a page of its own after the summary. White space is ignored
+# throughout: pdftotext drops it around Chinese.
 #
-# Usage: print_sheet.sh SHEET.html OUT.pdf [--text T]... [--absent T]... [--bay HEADING]...
+# Usage: print_sheet.sh PROGRAM INPUT SHEET.html [OPTION]... --
+#          [--text T]... [--absent T]... [--bay HEADING]...
 # Exit status 77 (a skipped test) when Chromium is not installed.
 set -euo pipefail
-sheet=$(realpath "$1")
-pdf=$2
-shift 2
+program=$1
+input=$2
+sheet=$3
+shift 3
+options=()
+while [ $# -gt 0 ] && [ "$1" != "--" ]; do
+  options+=("$1")
+  shift
+done
+shift
+
+status=0
+"$program" "${options[@]}" --report "$sheet" "$input" >/dev/null || status=$?
+if [ "$status" -gt 1 ] || [ ! -s "$sheet" ]; then
+  echo "FAIL: bracing-check --report exited with status $status" >&2
+  exit 1
+fi
+sheet=$(realpath "$sheet")
+pdf=${sheet%.html}.pdf
 
 if ! command -v chromium >/dev/null; then
   echo "chromium is not installed (scripts/install-deps.sh installs it): print check skipped"
@@ -32,8 +50,9 @@ squeeze() { tr -d ' \t\r\n\f'; }
 pages=$(pdfinfo "$pdf" | awk '/^Pages:/ { print $2 }')
 declare -a text first
 for ((p = 1; p <= pages; p++)); do
-  text[p]=$(pdftotext -enc UTF-8 -f "$p" -l "$p" "$pdf" - | squeeze)
-  first[p]=$(pdftotext -enc UTF-8 -f "$p" -l "$p" "$pdf" - | grep -v '^[[:space:]]*$' | head -n 1 | squeeze)
+  page=$(pdftotext -layout -enc UTF-8 -f "$p" -l "$p" "$pdf" -)
+  text[p]=$(printf '%s' "$page" | squeeze)
+  first[p]=$(printf '%s\n' "$page" | awk 'NF && !done { print; done = 1 }' | squeeze)
 done
 all=$(printf '%s' "${text[@]}")
 

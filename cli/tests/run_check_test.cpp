@@ -88,7 +88,8 @@ TEST(RunCheck, HelpAndByteOrderMarkThroughTheProgram) {
         EXPECT_EQ(run.out, kHelpText) << option;
     }
     for (const char* listed : {" -h,", " --  ", " -o FILE", "--encoding utf-8|gbk|utf-16", "--separator ,|;|tab",
-                               " --bom ", "--no-bom", "退出码 Exit status", "  2  "}) {
+                               " --bom ", "--no-bom", "--report FILE.html", "--project NAME", "退出码 Exit status",
+                               "  2  "}) {
         EXPECT_NE(std::strstr(kHelpText, listed), nullptr) << listed;
     }
     const ProgramRun bom = RunProgram({"--bom"}, kInput);
@@ -207,4 +208,47 @@ TEST(RunCheck, AFailedFinalFlushIsAFailureWithItsReason) {
     EXPECT_EQ(run.exit, 2);
     EXPECT_EQ(run.err, std::string("<stdout>: cannot write: ") + std::strerror(ENOSPC) +
                            "; the output is incomplete\n");
+}
+
+TEST(RunCheck, TheSheetIsReplacedOnlyByARunThatGotThrough) {
+    const std::string csv = "run_check_test_sheet.csv";
+    const std::string sheet = "run_check_test_sheet.html";
+    const std::vector<std::string> scratch = {"run_check_test_sheet.new.csv", "run_check_test_sheet.new.html",
+                                              "run_check_test_sheet.html.new.pages"};
+    RemoveFiles(scratch);
+    struct Case {
+        const char* why;
+        std::string input;
+        int exit;
+        std::string err;                   // how standard error ends
+        std::vector<std::string> inSheet;  // "old": left as it was
+    };
+    const Case cases[] = {
+        {"a run that succeeds", kInput + "\"x\",0,8,2,20,30,12,3\n", 0, "",
+         {"<title>P &lt;1&gt; 柱间支撑计算书</title>", "<td>run_check_test_bays.csv</td>", "id=\"bay-2\"",
+          ">参数不能为负数和零</td>", "</html>\n"}},
+        {"a header that cannot be used", "H,B\n6,8\n", 1,
+         csv + ": left as it was\n" + sheet + ": left as it was\n", {"old"}},
+    };
+    for (const Case& c : cases) {
+        WriteFile(csv, "old");
+        WriteFile(sheet, "old");
+        WriteFile("run_check_test_bays.csv", c.input);
+        const ProgramRun run =
+            RunProgram({"-o", csv, "--report", sheet, "--project", "P <1>", "run_check_test_bays.csv"}, "");
+        EXPECT_EQ(run.exit, c.exit) << c.why;
+        EXPECT_EQ(run.err.substr(run.err.size() - std::min(run.err.size(), c.err.size())), c.err) << c.why;
+        const std::string written = ReadFile(sheet);
+        for (const std::string& text : c.inSheet) {
+            EXPECT_NE(written.find(text), std::string::npos) << c.why << ": " << text;
+        }
+        for (const std::string& name : scratch) {
+            EXPECT_EQ(ReadFile(name), "<none>") << c.why << ": " << name;
+        }
+    }
+    RemoveFiles({csv, sheet, "run_check_test_bays.csv"});
+    for (const auto& arguments : {std::vector<std::string>{"--sections", "--report", sheet},
+                                  std::vector<std::string>{"-o", sheet, "--report", sheet}}) {
+        EXPECT_EQ(RunProgram(arguments, kInput).exit, 2) << arguments[0];
+    }
 }

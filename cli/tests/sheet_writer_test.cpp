@@ -21,6 +21,7 @@ std::string Sheet(const std::vector<ExampleBay>& bays, std::string_view project 
     heading.project = project;
     heading.inputName = "bays.csv";
     heading.date = "2024-05-31";
+    heading.version = "9.99";
     heading.designCheck = designCheck;
     std::FILE* file = std::tmpfile();
     EXPECT_TRUE(file != nullptr && WriteSheet(file, heading, bays));
@@ -59,7 +60,8 @@ TEST(Sheet, NamesFromTheInputAreEscaped) {
     // The title and the heading table; the summary and the page heading.
     EXPECT_EQ(Count(sheet, "P &lt;b&gt; &amp; &quot;q&quot;"), 2u);
     EXPECT_NE(sheet.find("<tr><th>输入文件</th><td>bays.csv</td></tr>\n"
-                         "<tr><th>计算日期</th><td>2024-05-31</td></tr>"),
+                         "<tr><th>计算日期</th><td>2024-05-31</td></tr>\n"
+                         "<tr><th>计算程序</th><td>柱间支撑计算(验算)程序 bracing-check V9.99</td></tr>"),
               std::string::npos);
     EXPECT_EQ(Count(sheet, "N &lt;i&gt; &amp; &quot;q&quot; &#39;r&#39;\xEF\xBF\xBD"), 2u);
 }

@@ -1,69 +1,30 @@
 #include "gui_driver.h"
 
-#include "ui/dialogs.h"
+#include <vector>
 
 namespace {
 
-struct WatchState {
-    WORD closingKey = VK_RETURN;
-    std::vector<SeenBox> seen;
-    std::vector<HWND> handled;
-    bool ownerDisabled = false;
+struct DialogSearch {
+    DWORD processId;
+    const std::string* caption;  // null: the main window, which has no owner
+    HWND found;
 };
 
-WatchState* g_watch = nullptr;
-
-std::string ToUtf8(const wchar_t* text) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(size > 0 ? size : 1), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, -1, &out[0], size, nullptr, nullptr);
-    out.resize(out.size() - 1);
-    return out;
-}
-
-BOOL CALLBACK CollectStatic(HWND child, LPARAM param) {
-    SeenBox* box = reinterpret_cast<SeenBox*>(param);
-    char className[32] = {};
-    GetClassNameA(child, className, sizeof className);
-    if (lstrcmpiA(className, "Static") == 0) {
-        const std::string text = ControlText(child);
-        if (!text.empty()) {
-            box->texts.push_back(text);
-        }
-    } else if (lstrcmpiA(className, "Button") == 0) {
-        ++box->buttons;
-    }
-    return TRUE;
-}
-
-BOOL CALLBACK RememberWindow(HWND window, LPARAM) {
-    g_watch->handled.push_back(window);
-    return TRUE;
-}
-
-BOOL CALLBACK FindModalBox(HWND window, LPARAM) {
+BOOL CALLBACK MatchDialog(HWND window, LPARAM param) {
+    DialogSearch* search = reinterpret_cast<DialogSearch*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
     char className[32] = {};
     GetClassNameA(window, className, sizeof className);
-    if (lstrcmpA(className, "#32770") != 0 || !IsWindowVisible(window)) {
+    if (pid != search->processId || lstrcmpA(className, "#32770") != 0 || !IsWindowVisible(window)) {
         return TRUE;
     }
-    for (HWND done : g_watch->handled) {
-        if (done == window) {
-            return TRUE;
-        }
+    const bool match = search->caption == nullptr ? GetWindow(window, GW_OWNER) == nullptr
+                                                  : ControlText(window) == *search->caption;
+    if (match) {
+        search->found = window;
     }
-    g_watch->handled.push_back(window);
-    SeenBox box;
-    box.caption = ControlText(window);
-    EnumChildWindows(window, CollectStatic, reinterpret_cast<LPARAM>(&box));
-    g_watch->seen.push_back(box);
-    HWND owner = GetWindow(window, GW_OWNER);
-    g_watch->ownerDisabled = owner != nullptr && !IsWindowEnabled(owner);
-    // Dismiss it as the user would: the box has the focus.
-    SetForegroundWindow(window);
-    PostMessageA(window, WM_KEYDOWN, g_watch->closingKey, 0);
-    PostMessageA(window, WM_KEYUP, g_watch->closingKey, 0);
-    return FALSE;
+    return match ? FALSE : TRUE;
 }
 
 }  // namespace
@@ -92,62 +53,15 @@ void SendKeyChord(std::initializer_list<WORD> held, WORD key) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-HWND OpenMainDialog() {
-    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN),
-                                     nullptr, DialogFunc, 0);
-    if (dialog != nullptr) {
-        Activate(dialog);
+void TypeChar(char c) {
+    INPUT inputs[2] = {};
+    for (INPUT& input : inputs) {
+        input.type = INPUT_KEYBOARD;
+        input.ki.wScan = static_cast<WORD>(static_cast<unsigned char>(c));
+        input.ki.dwFlags = KEYEVENTF_UNICODE;
     }
-    return dialog;
-}
-
-void Pump(HWND dialog, int ms) {
-    const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
-    while (static_cast<LONG>(end - GetTickCount()) > 0) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (dialog != nullptr && IsWindow(dialog) && IsDialogMessageA(dialog, &msg)) {
-                continue;
-            }
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-}
-
-void PressKey(HWND dialog, WORD virtualKey) {
-    SendKeyChord({}, virtualKey);
-    Pump(dialog, 60);
-}
-
-void TypeKeys(HWND dialog, const std::string& text) {
-    for (char c : text) {
-        const SHORT scan = VkKeyScanA(c);
-        const WORD vk = LOBYTE(scan);
-        const bool shift = (HIBYTE(scan) & 1) != 0;
-        if (shift) {
-            SendKeyChord({VK_SHIFT}, vk);
-        } else {
-            SendKeyChord({}, vk);
-        }
-        Pump(dialog, 5);
-    }
-    Pump(dialog, 60);
-}
-
-void PasteText(HWND dialog, const std::string& text) {
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    char* chars = static_cast<char*>(GlobalLock(memory));
-    lstrcpyA(chars, text.c_str());
-    GlobalUnlock(memory);
-    if (OpenClipboard(dialog)) {
-        EmptyClipboard();
-        SetClipboardData(CF_TEXT, memory);
-        CloseClipboard();
-    }
-    SendKeyChord({VK_CONTROL}, 'V');
-    Pump(dialog, 200);
+    inputs[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+    SendInput(2, inputs, sizeof(INPUT));
 }
 
 // WM_GETTEXT itself: GetWindowText does not ask controls of other processes.
@@ -158,42 +72,75 @@ std::string ControlText(HWND control) {
     DWORD_PTR copied = 0;
     SendMessageTimeoutW(control, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(&text[0]),
                         SMTO_ABORTIFHUNG, 2000, &copied);
-    return ToUtf8(text.c_str());
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(size > 0 ? size : 1), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, &utf8[0], size, nullptr, nullptr);
+    utf8.resize(utf8.size() - 1);
+    return utf8;
 }
 
 std::string ItemText(HWND dialog, int id) { return ControlText(GetDlgItem(dialog, id)); }
 
-int FocusedId() {
-    HWND focus = GetFocus();
-    return focus != nullptr ? GetDlgCtrlID(focus) : 0;
-}
-
-void Activate(HWND window) {
-    SetForegroundWindow(window);
-    SetActiveWindow(window);
-    Pump(window, 100);
-}
-
-ModalWatcher::ModalWatcher(WORD closingKey, UINT intervalMs) {
-    g_watch = new WatchState;
-    g_watch->closingKey = closingKey;
-    // Only boxes that open from now on: the dialog under test stays.
-    EnumThreadWindows(GetCurrentThreadId(), RememberWindow, 0);
-    timer_ = SetTimer(nullptr, 0, intervalMs, OnTimer);
-}
-
-ModalWatcher::~ModalWatcher() {
-    KillTimer(nullptr, timer_);
-    delete g_watch;
-    g_watch = nullptr;
-}
-
-const std::vector<SeenBox>& ModalWatcher::Seen() const { return g_watch->seen; }
-
-bool ModalWatcher::OwnerWasDisabled() const { return g_watch->ownerDisabled; }
-
-void CALLBACK ModalWatcher::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
-    if (g_watch != nullptr) {
-        EnumThreadWindows(GetCurrentThreadId(), FindModalBox, 0);
+bool WaitFor(const std::function<bool()>& condition, int ms) {
+    const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
+    while (!condition()) {
+        if (static_cast<LONG>(end - GetTickCount()) <= 0) {
+            return false;
+        }
+        Sleep(20);
     }
+    return true;
+}
+
+void Bring(HWND window) {
+    SetForegroundWindow(window);
+    WaitFor([window] { return GetForegroundWindow() == window; }, 3000);
+}
+
+Program::Program(const std::string& arguments) {
+    std::string commandLine = "\"" + ProgramPath() + "\" " + arguments;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    started_ = CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                              nullptr, &startup, &process_) != FALSE;
+    if (started_) {
+        main_ = FindDialog(nullptr, 20000);
+    }
+}
+
+Program::~Program() {
+    if (started_) {
+        if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+            TerminateProcess(process_.hProcess, 99);
+        }
+        CloseHandle(process_.hThread);
+        CloseHandle(process_.hProcess);
+    }
+}
+
+HWND Program::FindDialog(const std::string* caption, int ms) const {
+    DialogSearch search = {process_.dwProcessId, caption, nullptr};
+    WaitFor([&search] {
+        EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr;
+    }, ms);
+    return search.found;
+}
+
+HWND Program::FindBox(const std::string& caption, int ms) const { return FindDialog(&caption, ms); }
+
+int Program::FocusedId() const {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(process_.dwThreadId, &info);
+    return info.hwndFocus != nullptr ? GetDlgCtrlID(info.hwndFocus) : 0;
+}
+
+long Program::ExitStatus(int ms) const {
+    if (WaitForSingleObject(process_.hProcess, static_cast<DWORD>(ms)) != WAIT_OBJECT_0) {
+        return kStillRunning;
+    }
+    DWORD status = 0;
+    GetExitCodeProcess(process_.hProcess, &status);
+    return static_cast<long>(status);
 }
