@@ -103,6 +103,11 @@ TEST(RunCheck, SectionsAndDesignOptionsThroughTheProgram) {
     EXPECT_EQ(table.out.rfind("designation,A,ix,ix0,iy0,mass\nL20x3,1.132,0.595,0.747,0.387,0.889\n", 0), 0u);
     EXPECT_EQ(std::count(table.out.begin(), table.out.end(), '\n'), 116);  // 115 sizes
     EXPECT_EQ(RunProgram({"--sections", "--bom"}, "").out, "\xEF\xBB\xBF" + table.out);
+    const std::string file = "run_check_test_sections.csv";
+    EXPECT_EQ(RunProgram({"--sections", "-o", file}, "").exit, 0);
+    EXPECT_EQ(ReadFile(file), table.out);
+    RemoveFiles({file});
+    EXPECT_EQ(RunProgram({"--sections", "-o", "run_check_test_no_folder/angles.csv"}, "").exit, 2);
     // Q355, nothing under 63 mm: L63x4 in tension; in compression its legs are
     // too slender for Q355 (w/t 13.75 over 15 εk = 12.2), so L63x5.
     const ProgramRun sized = RunProgram({"--grade", "Q355", "--min-leg", "63"}, "H,B,n,T,W,section\n1,1,1,0,1,\n");
