@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -120,19 +122,23 @@ void RunFlow(const Flow& flow) {
         EXPECT_EQ(program.ExitStatus(), 0);
         return;
     }
-    auto expectShown = [&program](int id, const std::string& text) {
-        EXPECT_TRUE(WaitFor([&] { return ItemText(program.Main(), id) == text; }, 3000))
-            << id << " shows \"" << ItemText(program.Main(), id) << "\", not \"" << text << '"';
-    };
-    if (flow.id == kFirst) {
-        for (const auto& field : kFirstTexts) {
-            expectShown(field.id, field.text);
+    std::vector<std::pair<int, std::string>> shown;
+    for (const auto& field : kFirstTexts) {
+        if (flow.id == kFirst || flow.id == field.id) {
+            shown.emplace_back(field.id, flow.id == kFirst ? field.text : flow.text);
         }
-    } else if (flow.id != 0) {
-        expectShown(flow.id, flow.text);
     }
-    EXPECT_TRUE(WaitFor([&] { return program.FocusedId() == flow.focus; }, 3000))
-        << "focus on " << program.FocusedId() << ", not " << flow.focus;
+    // Waited for together, so that a flow that goes wrong fails quickly.
+    WaitFor([&] {
+        for (const auto& field : shown) {
+            if (ItemText(program.Main(), field.first) != field.second) return false;
+        }
+        return program.FocusedId() == flow.focus;
+    }, 5000);
+    for (const auto& field : shown) {
+        EXPECT_EQ(ItemText(program.Main(), field.first), field.second) << "field " << field.first;
+    }
+    EXPECT_EQ(program.FocusedId(), flow.focus) << "focus";
     EXPECT_EQ(program.ExitStatus(0), Program::kStillRunning);
     PostMessageA(program.Main(), WM_CLOSE, 0, 0);
     EXPECT_EQ(program.ExitStatus(), 0);
