@@ -1,6 +1,7 @@
 // The real bracing.exe, started afresh for each flow and used from the
 // outside as the user would: keys in, the texts it shows and how it ends.
 #include "gui_driver.h"
+#include "tests/first_example.h"
 #include "ui/control_ids.h"
 
 #include <gtest/gtest.h>
@@ -48,16 +49,6 @@ const Flow kFlows[] = {
     {"Esc closes the About box", "", std::string("<<_") + kAbout + "~", 0, nullptr, IDM_ABOUT},
     {"the close button", "--help /x", "<_", 0, nullptr, kEnded},
     {"Alt+F4, the close box's command", "", kFirstBay + "#!", 0, nullptr, kEnded},
-};
-
-const struct {
-    int id;
-    const char* text;
-} kFirstTexts[] = {
-    {ID_T_N, "31.250"}, {ID_T_NT, "18.750"}, {ID_T_LX, " 5.000"}, {ID_T_RX, "  1.25"},
-    {ID_T_LY, "10.000"}, {ID_T_RY, "  2.50"}, {ID_T_F, " 26.04"}, {ID_C_N, "15.625"},
-    {ID_C_NT, " 9.375"}, {ID_C_LX, " 5.000"}, {ID_C_RX, "  3.33"}, {ID_C_LY, " 7.000"},
-    {ID_C_RY, "  4.67"}, {ID_C_U, "0.1403"}, {ID_C_F, " 92.81"},
 };
 
 void PasteLongArea() {
@@ -123,7 +114,7 @@ void RunFlow(const Flow& flow) {
         return;
     }
     std::vector<std::pair<int, std::string>> shown;
-    for (const auto& field : kFirstTexts) {
+    for (const ShownText& field : kFirstExampleTexts) {
         if (flow.id == kFirst || flow.id == field.id) {
             shown.emplace_back(field.id, flow.id == kFirst ? field.text : flow.text);
         }
