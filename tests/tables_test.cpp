@@ -1,3 +1,4 @@
+#include "first_example.h"
 #include "ui/control_ids.h"
 #include "ui/input_fields.h"
 #include "ui/result_rows.h"
@@ -43,18 +44,8 @@ TEST(InputFields, OtherIdsChangeNothing) {
 }
 
 TEST(ResultRows, FirstExampleTextsCharacterForCharacter) {
-    // What the engineer reads for the 6 x 8 bay, leading spaces included.
     const Typed bay = {{"6", "8", "2", "20", "30", "12", "3"}};
-    const struct {
-        int id;
-        const char* text;
-    } fields[] = {
-        {ID_T_N, "31.250"}, {ID_T_NT, "18.750"}, {ID_T_LX, " 5.000"}, {ID_T_RX, "  1.25"},
-        {ID_T_LY, "10.000"}, {ID_T_RY, "  2.50"}, {ID_T_F, " 26.04"}, {ID_C_N, "15.625"},
-        {ID_C_NT, " 9.375"}, {ID_C_LX, " 5.000"}, {ID_C_RX, "  3.33"}, {ID_C_LY, " 7.000"},
-        {ID_C_RY, "  4.67"}, {ID_C_U, "0.1403"}, {ID_C_F, " 92.81"},
-    };
-    for (const auto& field : fields) {
+    for (const ShownText& field : kFirstExampleTexts) {
         EXPECT_EQ(Shown(bay, field.id), field.text) << field.id;
     }
 }

@@ -1,11 +1,14 @@
 // The real bracing.exe, started afresh for each flow and used from the
 // outside as the user would: keys in, the texts it shows and how it ends.
 #include "gui_driver.h"
+#include "tests/first_example.h"
 #include "ui/control_ids.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -46,16 +49,6 @@ const Flow kFlows[] = {
     {"Esc closes the About box", "", std::string("<<_") + kAbout + "~", 0, nullptr, IDM_ABOUT},
     {"the close button", "--help /x", "<_", 0, nullptr, kEnded},
     {"Alt+F4, the close box's command", "", kFirstBay + "#!", 0, nullptr, kEnded},
-};
-
-const struct {
-    int id;
-    const char* text;
-} kFirstTexts[] = {
-    {ID_T_N, "31.250"}, {ID_T_NT, "18.750"}, {ID_T_LX, " 5.000"}, {ID_T_RX, "  1.25"},
-    {ID_T_LY, "10.000"}, {ID_T_RY, "  2.50"}, {ID_T_F, " 26.04"}, {ID_C_N, "15.625"},
-    {ID_C_NT, " 9.375"}, {ID_C_LX, " 5.000"}, {ID_C_RX, "  3.33"}, {ID_C_LY, " 7.000"},
-    {ID_C_RY, "  4.67"}, {ID_C_U, "0.1403"}, {ID_C_F, " 92.81"},
 };
 
 void PasteLongArea() {
@@ -120,19 +113,23 @@ void RunFlow(const Flow& flow) {
         EXPECT_EQ(program.ExitStatus(), 0);
         return;
     }
-    auto expectShown = [&program](int id, const std::string& text) {
-        EXPECT_TRUE(WaitFor([&] { return ItemText(program.Main(), id) == text; }, 3000))
-            << id << " shows \"" << ItemText(program.Main(), id) << "\", not \"" << text << '"';
-    };
-    if (flow.id == kFirst) {
-        for (const auto& field : kFirstTexts) {
-            expectShown(field.id, field.text);
+    std::vector<std::pair<int, std::string>> shown;
+    for (const ShownText& field : kFirstExampleTexts) {
+        if (flow.id == kFirst || flow.id == field.id) {
+            shown.emplace_back(field.id, flow.id == kFirst ? field.text : flow.text);
         }
-    } else if (flow.id != 0) {
-        expectShown(flow.id, flow.text);
     }
-    EXPECT_TRUE(WaitFor([&] { return program.FocusedId() == flow.focus; }, 3000))
-        << "focus on " << program.FocusedId() << ", not " << flow.focus;
+    // Waited for together, so that a flow that goes wrong fails quickly.
+    WaitFor([&] {
+        for (const auto& field : shown) {
+            if (ItemText(program.Main(), field.first) != field.second) return false;
+        }
+        return program.FocusedId() == flow.focus;
+    }, 5000);
+    for (const auto& field : shown) {
+        EXPECT_EQ(ItemText(program.Main(), field.first), field.second) << "field " << field.first;
+    }
+    EXPECT_EQ(program.FocusedId(), flow.focus) << "focus";
     EXPECT_EQ(program.ExitStatus(0), Program::kStillRunning);
     PostMessageA(program.Main(), WM_CLOSE, 0, 0);
     EXPECT_EQ(program.ExitStatus(), 0);
