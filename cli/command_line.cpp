@@ -1,8 +1,8 @@
-#include "command_line.h"
+#include "cli/command_line.h"
 
-#include "cell_number.h"
-#include "cell_space.h"
-#include "grade_text.h"
+#include "batch/cell_number.h"
+#include "io/cell_space.h"
+#include "batch/grade_text.h"
 
 #include <algorithm>
 #include <cctype>

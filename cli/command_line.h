@@ -2,8 +2,8 @@
 #ifndef BRACING_CLI_COMMAND_LINE_H
 #define BRACING_CLI_COMMAND_LINE_H
 
-#include "check_bays.h"
-#include "input_decoder.h"
+#include "batch/check_bays.h"
+#include "io/input_decoder.h"
 
 #include <string>
 #include <vector>

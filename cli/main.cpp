@@ -1,6 +1,6 @@
 // bracing-check: the dialog's calculation for many bays, CSV in, CSV out.
-#include "byte_streams.h"
-#include "run_check.h"
+#include "io/byte_streams.h"
+#include "cli/run_check.h"
 
 #include <cstdio>
 #include <string>

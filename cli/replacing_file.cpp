@@ -1,11 +1,11 @@
-#include "replacing_file.h"
+#include "cli/replacing_file.h"
 
 #include <cerrno>
 #include <cstring>
 
 #ifdef _WIN32
 
-#include "byte_streams.h"
+#include "io/byte_streams.h"
 
 #include <fcntl.h>
 #include <io.h>

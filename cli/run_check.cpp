@@ -1,13 +1,14 @@
-#include "run_check.h"
+#include "cli/run_check.h"
 
 #include "bracing_version.h"
-#include "byte_streams.h"
-#include "check_bays.h"
-#include "command_line.h"
-#include "help_text.h"
-#include "replacing_file.h"
-#include "run_date.h"
-#include "section_table_text.h"
+#include "io/byte_streams.h"
+#include "batch/check_bays.h"
+#include "cli/command_line.h"
+#include "cli/help_text.h"
+#include "cli/replacing_file.h"
+#include "cli/run_date.h"
+#include "report/html/sheet_sink.h"
+#include "batch/section_table_text.h"
 
 #include <cerrno>
 #include <cstring>
@@ -89,13 +90,16 @@ int RunBracingCheck(const std::vector<std::string>& arguments, std::FILE* in, st
     if (toFile) {
         options.outputName = line.outputPath;
     }
+    const std::string date = RunDate();
+    SheetHeading heading;
+    heading.project = line.project;
+    heading.inputName = options.inputName;
+    heading.date = date;
+    heading.version = BRACING_VERSION_TEXT;
+    SheetSink sheet(report.Stream(), pages.Stream(), heading);
     if (toReport) {
-        options.sheet = report.Stream();
-        options.sheetSpool = pages.Stream();
+        options.sheet = &sheet;
         options.sheetName = line.reportPath;
-        options.project = line.project;
-        options.date = RunDate();
-        options.version = BRACING_VERSION_TEXT;
     }
     CheckOutcome outcome{kCheckDone, false};
     {

@@ -1,4 +1,4 @@
-#include "run_date.h"
+#include "cli/run_date.h"
 
 #include <cstdio>
 

@@ -2,8 +2,8 @@
 // the checker, with every encoding, separator and block size. Besides the
 // sanitizers' own checks: the output is always well-formed UTF-8, and
 // every row written has the header's column count.
-#include "check_bays.h"
-#include "utf8_sequence.h"
+#include "batch/check_bays.h"
+#include "io/utf8_sequence.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -10,14 +10,9 @@ seconds="${1:-30}"
 out=build/fuzz
 mkdir -p "$out/corpus" "$out/seeds"
 
-# Only the platform-free sources: the dialog code needs Windows.
-clang++-14 -std=c++17 -O1 -g -I . \
-  -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Werror \
-  -ffp-contract=off \
-  -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer \
-  fuzz/typed_text_fuzzer.cpp \
-  calc/bracing.cpp calc/stability.cpp ui/number_text.cpp ui/input_fields.cpp ui/result_rows.cpp \
-  -o "$out/typed_text_fuzzer"
+cmake --preset fuzz > /dev/null
+cmake --build --preset fuzz --target typed_text_fuzzer > /dev/null
+cp build/fuzz-build/typed_text_fuzzer "$out/"
 
 # The long paste seeds are generated rather than committed: 30 000 nines,
 # and a 30 000-character decimal that is 1 in its last digit.

@@ -11,16 +11,9 @@ seconds="${1:-20}"
 out=build/fuzz-csv
 mkdir -p "$out/corpus"
 
-# The batch checker's library without main and the platform glue of Windows.
-clang++-14 -std=c++17 -O1 -g -I . -I cli \
-  -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Werror \
-  -ffp-contract=off \
-  -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer \
-  fuzz/csv_check_fuzzer.cpp \
-  $(ls cli/*.cpp | grep -v -e '/main\.cpp$' -e '/byte_streams\.cpp$' -e '/run_check\.cpp$' \
-      -e '/replacing_file\.cpp$' -e '/help_text\.cpp$') \
-  calc/*.cpp design/*.cpp ui/number_text.cpp ui/input_fields.cpp ui/result_rows.cpp \
-  -o "$out/csv_check_fuzzer"
+cmake --preset fuzz > /dev/null
+cmake --build --preset fuzz --target csv_check_fuzzer > /dev/null
+cp build/fuzz-build/csv_check_fuzzer "$out/"
 
 # New inputs go to the first directory, so the committed seeds stay as they are.
 "$out/csv_check_fuzzer" \

@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 dirs=()
-for d in calc design ui cli tools; do
+for d in calc design format io batch report ui cli tools; do
   if [ -d "$d" ]; then dirs+=("$d"); fi
 done
 

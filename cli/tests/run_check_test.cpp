@@ -1,6 +1,6 @@
-#include "run_check.h"
+#include "cli/run_check.h"
 
-#include "help_text.h"
+#include "cli/help_text.h"
 
 #include <gtest/gtest.h>
 

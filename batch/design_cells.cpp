@@ -1,0 +1,65 @@
+#include "batch/design_cells.h"
+
+#include "io/csv_writer.h"
+#include "batch/design_texts.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+template <class Check, int N>
+void AppendCase(std::string& line, const DesignColumn<Check> (&columns)[N],
+                const SheetCase<Check>* checked) {
+    for (const DesignColumn<Check>& column : columns) {
+        AppendCsvField(line, checked == nullptr ? std::string()
+                                                : DesignCellText(column, checked->section, checked->check),
+                       false);
+    }
+}
+
+template <class Check, int N>
+bool OutOfRange(const DesignColumn<Check> (&columns)[N], const SheetCase<Check>& checked) {
+    return checked.section != nullptr &&
+           std::any_of(columns, columns + N, [&checked](const DesignColumn<Check>& column) {
+               return column.kind == DesignCell::Number && !std::isfinite(column.value(checked.check));
+           });
+}
+
+template <class Check>
+bool NoAngle(const SheetCase<Check>& checked) {
+    return checked.sized && checked.section == nullptr;
+}
+
+}  // namespace
+
+void AppendDesignHeader(std::string& line) {
+    for (const auto& column : kTensionColumns) {
+        AppendCsvField(line, column.name, false);
+    }
+    for (const auto& column : kCompressionColumns) {
+        AppendCsvField(line, column.name, false);
+    }
+}
+
+void AppendDesignCells(std::string& line, const SheetDesign* design) {
+    AppendCase(line, kTensionColumns, design == nullptr ? nullptr : &design->tension);
+    AppendCase(line, kCompressionColumns, design == nullptr ? nullptr : &design->compression);
+}
+
+bool DesignOutOfRange(const SheetDesign& design) {
+    return OutOfRange(kTensionColumns, design.tension) ||
+           OutOfRange(kCompressionColumns, design.compression);
+}
+
+std::string NoAngleText(const SheetDesign& design) {
+    std::string text;
+    if (NoAngle(design.tension)) {
+        text = "no angle passes the tension design";
+    }
+    if (NoAngle(design.compression)) {
+        text += text.empty() ? "" : "; ";
+        text += "no angle passes the compression design";
+    }
+    return text;
+}

@@ -1,0 +1,24 @@
+// The design check's output columns of a row: section1 … ok1, then
+// section2 … ok2, in the texts the calc sheet shows too.
+#ifndef BRACING_BATCH_DESIGN_CELLS_H
+#define BRACING_BATCH_DESIGN_CELLS_H
+
+#include "batch/sheet_bay.h"
+
+#include <string>
+
+// Appends the column names, each after a comma.
+void AppendDesignHeader(std::string& line);
+
+// Appends the cells of `design`, each after a comma; all empty when
+// `design` is null (a bay not checked).
+void AppendDesignCells(std::string& line, const SheetDesign* design);
+
+// Whether a number of a checked case is not finite.
+bool DesignOutOfRange(const SheetDesign& design);
+
+// What the error column says of a case that sizing found no angle for,
+// e.g. "no angle passes the tension design"; empty when both found one.
+std::string NoAngleText(const SheetDesign& design);
+
+#endif

@@ -1,0 +1,42 @@
+// The design check's own cells of a row: the section, and the optional
+// grade, lambda_t and lambda_c, each empty cell taking its default.
+#ifndef BRACING_BATCH_DESIGN_INPUTS_H
+#define BRACING_BATCH_DESIGN_INPUTS_H
+
+#include "io/csv_reader.h"
+#include "batch/row_refusal.h"
+
+#include "design/angle_check.h"
+#include "design/angle_sections.h"
+#include "design/steel_grades.h"
+
+#include <cstddef>
+
+// What the command line sets for every row.
+struct DesignDefaults {
+    SteelGrade grade = SteelGrade::Q235;  // --grade
+    MinimumSize minimum;                  // --min-leg, --min-thickness, mm
+};
+
+enum DesignInputColumn { kSectionColumn, kGradeColumn, kLambdaTColumn, kLambdaCColumn };
+constexpr int kDesignInputCount = 4;
+// section, grade, lambda_t, lambda_c
+extern const char* const kDesignInputNames[kDesignInputCount];
+
+// The column of each design input; kNoColumn where the header has none.
+constexpr std::size_t kNoColumn = static_cast<std::size_t>(-1);
+using DesignInputColumns = std::size_t[kDesignInputCount];
+
+struct DesignInputs {
+    const AngleSection* section;  // null: sized
+    SteelGrade grade;
+    SlendernessLimits limits;
+};
+
+// Reads the design inputs of `row`; `T_kN`, the row's crane braking force,
+// picks the default limits. A cell that cannot be used adds its reason to
+// `refusal`.
+DesignInputs ReadDesignInputs(const CsvRecord& row, const DesignInputColumns& columns,
+                              SteelGrade defaultGrade, double T_kN, RowRefusal& refusal);
+
+#endif

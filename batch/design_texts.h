@@ -1,0 +1,53 @@
+// The texts of the design check, for the CSV columns and the calc sheet
+// alike: one path from a number to what the engineer reads.
+#ifndef BRACING_BATCH_DESIGN_TEXTS_H
+#define BRACING_BATCH_DESIGN_TEXTS_H
+
+#include "design/angle_check.h"
+#include "design/angle_sections.h"
+#include "ui/number_text.h"
+
+#include <string>
+
+constexpr int kSlendernessDecimals = 1;  // lambda
+constexpr int kLimitDecimals = 0;        // allowable slenderness
+constexpr int kStressDecimals = 2;       // N/mm2
+constexpr int kFactorDecimals = 3;       // phi, eta, rho
+constexpr int kRatioDecimals = 3;
+
+// `value` with `decimals` decimals, without the dialog's padding.
+ResultText DesignNumberText(double value, int decimals);
+
+// The shortest text of at most `maxDecimals` decimals that reads back as
+// `value`: a table value as the table prints it (mass 0.889, 34, 5.4).
+ResultText ShortestText(double value, int maxDecimals);
+
+// OK or NG.
+const char* VerdictText(bool ok);
+
+enum class DesignCell { Section, Number, Verdict };
+
+// One output column of a design case.
+template <class Check>
+struct DesignColumn {
+    const char* name;
+    DesignCell kind;
+    double (*value)(const Check& check);  // Number cells only
+    int decimals;
+};
+
+constexpr int kTensionColumnCount = 6;
+constexpr int kCompressionColumnCount = 9;
+// section1, lambda1, limit1, stress1, ratio1, ok1
+extern const DesignColumn<TensionCheck> kTensionColumns[kTensionColumnCount];
+// section2, lambda2, limit2, phi2, eta2, rho2, stress2, ratio2, ok2
+extern const DesignColumn<CompressionCheck> kCompressionColumns[kCompressionColumnCount];
+
+// The cell of `column` for a case checked with `section`. A null section
+// (no angle passes) leaves every cell empty but the verdict, NG.
+std::string DesignCellText(const DesignColumn<TensionCheck>& column, const AngleSection* section,
+                           const TensionCheck& check);
+std::string DesignCellText(const DesignColumn<CompressionCheck>& column,
+                           const AngleSection* section, const CompressionCheck& check);
+
+#endif

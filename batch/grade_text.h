@@ -1,0 +1,19 @@
+// Steel grade names: Q235, Q345, Q355.
+#ifndef BRACING_BATCH_GRADE_TEXT_H
+#define BRACING_BATCH_GRADE_TEXT_H
+
+#include <string>
+#include <string_view>
+
+#include "design/steel_grades.h"
+
+// Reads a grade cell: Q235, Q345 or Q355, in either case, optionally with
+// a quality letter (Q235B, Q355C) after the delivery state N or M of
+// GB/T 1591-2018 (Q355ND); white space around it. A blank cell gives
+// `fallback`. Returns false for anything else, with `error` naming the text.
+bool ReadGrade(std::string_view text, SteelGrade fallback, SteelGrade& grade, std::string& error);
+
+// "Q235", "Q345" or "Q355".
+const char* GradeName(SteelGrade grade);
+
+#endif

@@ -1,0 +1,30 @@
+#include "batch/section_table_text.h"
+
+#include "io/csv_writer.h"
+#include "batch/design_texts.h"
+#include "batch/section_text.h"
+
+void AppendSectionHeader(std::string& line) {
+    line.append("designation,A,ix,ix0,iy0,mass");
+}
+
+void AppendSectionRow(const AngleSection& section, std::string& line) {
+    AppendDesignation(section, line);
+    const double threeDecimals[] = {section.A_cm2, section.ix_cm, section.ix0_cm, section.iy0_cm};
+    for (double value : threeDecimals) {
+        AppendCsvField(line, DesignNumberText(value, 3).chars, false);
+    }
+    // As the standard prints it: 0.889, 6.6, 104.
+    AppendCsvField(line, ShortestText(section.mass_kg_m, 3).chars, false);
+}
+
+bool WriteSectionTable(TextOutput& out) {
+    AppendSectionHeader(out.Line());
+    out.EndLine();
+    const SectionTable& table = EqualAngles();
+    for (int k = 0; k < table.Count(); ++k) {
+        AppendSectionRow(table.At(k), out.Line());
+        out.EndLine();
+    }
+    return out.Flush();
+}

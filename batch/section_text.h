@@ -1,0 +1,21 @@
+// Angle designations as engineers write them, and as the output writes
+// them (L63x6).
+#ifndef BRACING_BATCH_SECTION_TEXT_H
+#define BRACING_BATCH_SECTION_TEXT_H
+
+#include <string>
+#include <string_view>
+
+#include "design/angle_sections.h"
+
+// Reads a section cell: L63x6, L63×6, ∠63×6, ∟63×6, L63*6, l63X6, the
+// standard's L63×63×6, white space anywhere. Returns true with `index` the
+// table index, or -1 for a blank cell (the angle is to be sized). Returns
+// false for anything else with `error` naming the text: a size the table
+// lacks, an unequal or a double angle, or no designation at all.
+bool ReadSection(std::string_view text, const SectionTable& table, int& index, std::string& error);
+
+// Appends the designation of `section` in the L63x6 form.
+void AppendDesignation(const AngleSection& section, std::string& out);
+
+#endif

@@ -1,0 +1,59 @@
+// Whole runs of the checker on text in memory, for the tests.
+#ifndef BRACING_BATCH_TESTS_CHECKED_TEXT_H
+#define BRACING_BATCH_TESTS_CHECKED_TEXT_H
+
+#include "batch/check_bays.h"
+#include "io/csv_reader.h"
+
+#include <string>
+#include <vector>
+
+struct Checked {
+    CheckExit exit;
+    std::string out;
+    std::string problems;
+};
+
+inline Checked CheckSource(ByteSource& source, CheckOptions options = CheckOptions(),
+                           EncodingChoice encoding = EncodingChoice::Detect, char separator = ',') {
+    options.inputName = "in";
+    Checked checked{kCheckDone, std::string(), std::string()};
+    InputDecoder decoder(source, encoding);
+    CsvReader reader(decoder, separator);
+    TextOutput out(checked.out);
+    TextOutput problems(checked.problems);
+    checked.exit = CheckBays(reader, options, out, problems).exit;
+    return checked;
+}
+
+inline Checked CheckText(const std::string& text, const CheckOptions& options = CheckOptions()) {
+    MemorySource source(text.data(), text.size());
+    return CheckSource(source, options);
+}
+
+// Text read back as UTF-8 CSV: the header, then each row's fields.
+inline std::vector<CsvRecord> ReadRecords(const std::string& text) {
+    std::vector<CsvRecord> records;
+    MemorySource source(text.data(), text.size());
+    InputDecoder decoder(source, EncodingChoice::Utf8);
+    CsvReader reader(decoder);
+    CsvRecord record;
+    while (reader.Next(record) == CsvStatus::Record) {
+        records.push_back(record);
+    }
+    return records;
+}
+
+// The field under `name` in `row` of the output, or "<no column>".
+inline std::string OutputField(const std::vector<CsvRecord>& records, std::size_t row,
+                               const std::string& name) {
+    const CsvRecord& header = records.at(0);
+    for (std::size_t column = 0; column < header.size(); ++column) {
+        if (header[column] == name) {
+            return records.at(row).at(column);
+        }
+    }
+    return "<no column>";
+}
+
+#endif

@@ -1,0 +1,118 @@
+#include "batch/grade_text.h"
+#include "batch/section_table_text.h"
+#include "batch/section_text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+int Index(double b, double t) { return EqualAngles().Find(b, t); }
+
+}  // namespace
+
+TEST(SectionText, ReadsEverySpellingOfOneAngle) {
+    const char* const spellings[] = {
+        "L63x6", "L63\xC3\x97" "6", "\xE2\x88\xA0" "63\xC3\x97" "6", "\xE2\x88\x9F" "63\xC3\x97" "6",
+        "L63*6", "l63X6", "L63\xC3\x97" "63\xC3\x97" "6", " L 63 x 6 ",
+        "\xE3\x80\x80L63x6\xC2\xA0",  // full-width and no-break spaces
+        "\tL63x6\r\n",
+    };
+    for (const char* text : spellings) {
+        int index = -2;
+        std::string error;
+        EXPECT_TRUE(ReadSection(text, EqualAngles(), index, error)) << text << ": " << error;
+        EXPECT_EQ(index, Index(63, 6)) << text;
+    }
+    for (const char* blank : {"", "  ", "\xE3\x80\x80"}) {
+        int index = -2;
+        std::string error;
+        EXPECT_TRUE(ReadSection(blank, EqualAngles(), index, error)) << '"' << blank << '"';
+        EXPECT_EQ(index, -1) << "blank: sized";
+    }
+}
+
+TEST(SectionText, RefusesNamingTheText) {
+    struct Case { const char* text; const char* error; } const cases[] = {
+        {"L63x9", "section: \"L63x9\" is not a size of GB/T 706-2016"},
+        {"L75x50x6", "section: \"L75x50x6\" is an unequal angle: only equal angles are checked"},
+        {"2L63x6", "section: \"2L63x6\" is a double angle: double angles are not supported yet"},
+        {"HW100", "section: \"HW100\" is not an equal-angle designation such as L63x6"},
+        {"63x6", nullptr},  // no angle mark
+        {"L63", nullptr},
+        {"L63x6x", nullptr},
+        {"L63x63x63x6", nullptr},
+        {"3L63x6", nullptr},
+        {"L63.5x6", nullptr},
+        {"L1000000x6", nullptr},
+        {"L63/6", nullptr},
+        {"L 63 x 6 ...............................", nullptr},  // too long to squeeze
+    };
+    for (const Case& c : cases) {
+        int index = 0;
+        std::string error;
+        EXPECT_FALSE(ReadSection(c.text, EqualAngles(), index, error)) << c.text;
+        if (c.error != nullptr) {
+            EXPECT_EQ(error, c.error);
+        } else {
+            EXPECT_NE(error.find(c.text), std::string::npos) << error;
+        }
+    }
+}
+
+TEST(SectionText, EveryDesignationWrittenReadsBack) {
+    const SectionTable& table = EqualAngles();
+    for (int k = 0; k < table.Count(); ++k) {
+        std::string text;
+        AppendDesignation(table.At(k), text);
+        int index = -2;
+        std::string error;
+        EXPECT_TRUE(ReadSection(text, table, index, error)) << error;
+        EXPECT_EQ(index, k) << text;
+    }
+    std::string text;
+    AppendDesignation(table.At(Index(250, 35)), text);
+    EXPECT_EQ(text, "L250x35");
+}
+
+TEST(GradeText, ReadsGradesWithQualityLetters) {
+    struct Case { const char* text; SteelGrade grade; } const cases[] = {
+        {"Q235", SteelGrade::Q235}, {"q345", SteelGrade::Q345}, {"Q355B", SteelGrade::Q355},
+        {"Q235b ", SteelGrade::Q235}, {" Q355C\xE3\x80\x80", SteelGrade::Q355},
+        {"Q355ND", SteelGrade::Q355}, {"q355nf", SteelGrade::Q355},
+        {"", SteelGrade::Q345}, {"  ", SteelGrade::Q345},  // blank: the default given
+    };
+    for (const Case& c : cases) {
+        SteelGrade grade = SteelGrade::Q235;
+        std::string error;
+        EXPECT_TRUE(ReadGrade(c.text, SteelGrade::Q345, grade, error)) << c.text;
+        EXPECT_EQ(grade, c.grade) << c.text;
+    }
+    for (const char* text :
+         {"Q390", "Q35", "Q2355", "Q235BB", "Q235G", "q235g", "Q355NG", "235", "Q355N", "Q 235"}) {
+        SteelGrade grade = SteelGrade::Q235;
+        std::string error;
+        EXPECT_FALSE(ReadGrade(text, SteelGrade::Q235, grade, error)) << text;
+        EXPECT_EQ(error, "grade: \"" + std::string(text) + "\" is not a grade: Q235, Q345 or Q355");
+    }
+    EXPECT_STREQ(GradeName(SteelGrade::Q345), "Q345");
+    EXPECT_STREQ(GradeName(SteelGrade::Q355), "Q355");
+}
+
+TEST(SectionTableText, HeaderAndRows) {
+    std::string line;
+    AppendSectionHeader(line);
+    EXPECT_EQ(line, "designation,A,ix,ix0,iy0,mass");
+    struct Case { double b, t; const char* row; } const cases[] = {
+        {63, 6, "L63x6,7.288,1.929,2.430,1.240,5.72"},
+        {20, 3, "L20x3,1.132,0.595,0.747,0.387,0.889"},  // mass to 3 decimals as printed
+        {63, 7, "L63x7,8.412,1.916,2.412,1.233,6.6"},    // and to 1
+        {250, 35, "L250x35,163.403,7.517,9.456,4.856,128"},
+    };
+    for (const Case& c : cases) {
+        line.clear();
+        AppendSectionRow(EqualAngles().At(Index(c.b, c.t)), line);
+        EXPECT_EQ(line, c.row);
+    }
+}

@@ -1,0 +1,37 @@
+// The few things that differ on Windows, behind one face: piped or
+// redirected input and the output carry bytes unchanged (no CRLF
+// translation either way), UTF-8 shows right on a console, and file names
+// are UTF-8 whatever the code page.
+#ifndef BRACING_IO_BYTE_STREAMS_H
+#define BRACING_IO_BYTE_STREAMS_H
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+// For the life of the object; the console's own code page comes back after.
+class ByteStreams {
+public:
+    ByteStreams();
+    ~ByteStreams();
+    ByteStreams(const ByteStreams&) = delete;
+    ByteStreams& operator=(const ByteStreams&) = delete;
+
+private:
+    [[maybe_unused]] unsigned consoleOutputCodePage_ = 0;  // 0: left as it was
+};
+
+// Opens the file named `path` (UTF-8) to read bytes; null with errno set
+// when it cannot be opened.
+std::FILE* OpenForReading(const std::string& path);
+
+#ifdef _WIN32
+// The arguments of wmain after the program name, in UTF-8.
+std::vector<std::string> Utf8Arguments(int argc, wchar_t** argv);
+// A UTF-8 file name as Windows' wide calls take it; empty when it is not UTF-8.
+std::wstring WidePath(const std::string& path);
+// What the system says about the error `code` (of GetLastError), in UTF-8.
+std::string SystemMessage(unsigned long code);
+#endif
+
+#endif

@@ -1,0 +1,37 @@
+#include "io/separator_guess.h"
+
+namespace {
+
+// `text` split by `separator`; empty unless it makes one record that way.
+CsvRecord SplitAgain(const std::string& text, char separator) {
+    MemorySource source(text.data(), text.size());
+    InputDecoder decoder(source, EncodingChoice::Utf8);
+    CsvReader reader(decoder, separator);
+    CsvRecord record;
+    CsvRecord rest;
+    if (reader.Next(record) != CsvStatus::Record || reader.Next(rest) != CsvStatus::End) {
+        return CsvRecord();
+    }
+    return record;
+}
+
+}  // namespace
+
+const char* GuessSeparator(CsvReader& reader, CsvRecord& header, HeaderTest namesColumns) {
+    if (namesColumns(header)) {
+        return nullptr;
+    }
+    const struct {
+        char separator;
+        const char* name;
+    } candidates[] = {{';', "semicolons"}, {'\t', "tabs"}};
+    for (const auto& candidate : candidates) {
+        CsvRecord split = SplitAgain(reader.RecordText(), candidate.separator);
+        if (namesColumns(split)) {
+            header.swap(split);
+            reader.SetSeparator(candidate.separator);
+            return candidate.name;
+        }
+    }
+    return nullptr;
+}

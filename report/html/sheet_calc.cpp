@@ -1,0 +1,71 @@
+#include "report/html/sheet_calc.h"
+
+#include "batch/trimmed_text.h"
+#include "report/html/sheet_steps.h"
+#include "ui/result_rows.h"
+
+#include <algorithm>
+
+namespace {
+
+// A result as the dialog and the CSV show it; L, P and the slenderness,
+// which the dialog does not show, with `decimals`.
+std::string Result(const BracingResults& r, double BracingResults::*member, int decimals = 3) {
+    const ResultRow* end = kResultRows + kResultRowCount;
+    const ResultRow* row =
+        std::find_if(kResultRows, end, [member](const ResultRow& k) { return k.value == member; });
+    return row == end ? Number(r.*member, decimals) : TrimmedText(FormatResultRow(*row, r));
+}
+
+// Inputs as they are put into the formulas.
+std::string In(double value) { return Number(value, 3); }
+
+}  // namespace
+
+std::string UnitText(const char* unit) {
+    std::string text = unit;
+    if (!text.empty() && text.back() == '2') {
+        text.replace(text.size() - 1, 1, "²");
+    }
+    return text;
+}
+
+void AppendCoreSteps(std::string& html, const BracingInputs& in, const BracingResults& r,
+                     bool trialSection) {
+    using R = BracingResults;
+    const std::string L = Result(r, &R::L);
+    const std::string N1 = Result(r, &R::N1);
+    const std::string N2 = Result(r, &R::N2);
+    BeginSteps(html);
+    AppendStep(html, "L = √(B² + H²)", "√(" + In(in.B) + "² + " + In(in.H) + "²)", L, "m");
+    AppendStep(html, "Lx1 = Lx2 = 0.5·L", "0.5 × " + L, Result(r, &R::Lx2), "m", "7.4.2");
+    AppendStep(html, "Ly1 = L", "", Result(r, &R::Ly1), "m", "7.4.2");
+    AppendStep(html, "Ly2 = 0.7·L", "0.7 × " + L, Result(r, &R::Ly2), "m", "7.4.2");
+    AppendStep(html, "P = (W + T)/n", "(" + In(in.W) + " + " + In(in.T) + ") / " + In(in.n),
+               Result(r, &R::P), "kN");
+    AppendStep(html, "N1 = L·P/B", L + " × " + Result(r, &R::P) + " / " + In(in.B), N1, "kN");
+    AppendStep(html, "N2 = N1/2", N1 + " / 2", N2, "kN");
+    AppendStep(html, "Nt1 = H·N1/L", In(in.H) + " × " + N1 + " / " + L, Result(r, &R::Nt1), "kN");
+    AppendStep(html, "Nt2 = H·N2/L", In(in.H) + " × " + N2 + " / " + L, Result(r, &R::Nt2), "kN");
+    if (trialSection) {
+        // Required radii for the slenderness limits 400 and 150 (m to cm: 100).
+        AppendStep(html, "Rx1 = 100·Lx1/400", "100 × " + Result(r, &R::Lx1) + " / 400",
+                   Result(r, &R::Rx1), "cm");
+        AppendStep(html, "Ry1 = 100·Ly1/400", "100 × " + Result(r, &R::Ly1) + " / 400",
+                   Result(r, &R::Ry1), "cm");
+        AppendStep(html, "Rx2 = 100·Lx2/150", "100 × " + Result(r, &R::Lx2) + " / 150",
+                   Result(r, &R::Rx2), "cm");
+        AppendStep(html, "Ry2 = 100·Ly2/150", "100 × " + Result(r, &R::Ly2) + " / 150",
+                   Result(r, &R::Ry2), "cm");
+        const std::string k = Result(r, &R::k, 1);
+        AppendStep(html, "λ = 100·Ly2/i", "100 × " + Result(r, &R::Ly2) + " / " + In(in.i), k, "");
+        AppendStep(html, "λn = λ/93.014", k + " / 93.014", Result(r, &R::k1, 3), "", "附录 D");
+        AppendStep(html, "u = φ(λn)，b 类", "", Result(r, &R::u), "", "附录 D");
+        AppendStep(html, "f1 = 1000·N1/(100·A)", "1000 × " + N1 + " / (100 × " + In(in.A) + ")",
+                   Result(r, &R::f1), "N/mm²");
+        AppendStep(html, "f2 = 1000·N2/(100·u·A)",
+                   "1000 × " + N2 + " / (100 × " + Result(r, &R::u) + " × " + In(in.A) + ")",
+                   Result(r, &R::f2), "N/mm²");
+    }
+    EndSteps(html);
+}

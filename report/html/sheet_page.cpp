@@ -1,0 +1,69 @@
+#include "report/html/sheet_page.h"
+
+#include "batch/design_texts.h"
+#include "batch/grade_text.h"
+#include "report/html/sheet_calc.h"
+#include "report/html/sheet_design.h"
+#include "report/html/sheet_sketch.h"
+#include "report/html/sheet_steps.h"
+#include "report/html/sheet_summary.h"
+#include "report/html/sheet_texts.h"
+
+namespace {
+
+// The dialog's labels of the seven inputs, in kInputFields' order.
+const char* const kInputNames[kInputFieldCount] = {
+    "柱撑高度", "柱撑宽度", "纵向榀数", "吊车刹车力", "风荷载合力", "验算截面积", "验算回转半径",
+};
+
+void AppendRow(std::string& html, const std::string& symbol, const char* name,
+               const std::string& value, const std::string& unit) {
+    html += "<tr><th>" + symbol + "</th><td>" + name + "</td><td class=\"num\">" + value +
+            "</td><td>" + unit + "</td></tr>\n";
+}
+
+void AppendInputs(std::string& html, const SheetBay& bay) {
+    html += "<table class=\"inputs\">\n<thead><tr><th colspan=\"4\">基本数据</th></tr></thead>\n"
+            "<tbody>\n";
+    // A and i are the dialog's trial section; beside a section column they are not used.
+    const int count = bay.design == nullptr ? kInputFieldCount : kInputFieldCount - 2;
+    for (int k = 0; k < count; ++k) {
+        const InputField& field = kInputFields[k];
+        AppendRow(html, field.symbol, kInputNames[k], Number(bay.inputs.*(field.value), 3),
+                  UnitText(field.unit));
+    }
+    if (bay.design != nullptr) {
+        const SheetDesign& d = *bay.design;
+        AppendRow(html, "", "钢号", GradeName(d.grade), "");
+        AppendRow(html, "[λ]", "拉杆容许长细比", Number(d.limits.tension, kLimitDecimals), "");
+        AppendRow(html, "[λ]", "压杆容许长细比", Number(d.limits.compression, kLimitDecimals), "");
+    }
+    html += "</tbody>\n</table>\n";
+}
+
+}  // namespace
+
+void AppendBayPage(std::string& html, const SheetBay& bay) {
+    if (!bay.refusal.empty()) {
+        return;
+    }
+    html += "<section class=\"bay\" id=\"bay-" + std::to_string(bay.line) + "\">\n<h2>柱撑 " +
+            BayTitle(bay);
+    if (!bay.name.empty()) {
+        html += "（第 " + std::to_string(bay.line) + " 行）";
+    }
+    html += "</h2>\n";
+    html += kScopeLine;
+    html += "<div class=\"top\">\n";
+    AppendBaySketch(html, bay.inputs);
+    AppendInputs(html, bay);
+    html += "</div>\n";
+    html += bay.design == nullptr ? "<h3>计算过程（与对话框相同）</h3>\n" : "<h3>内力与计算长度</h3>\n";
+    AppendCoreSteps(html, bay.inputs, bay.results, bay.design == nullptr);
+    if (bay.design != nullptr) {
+        html += "<h3>截面特性（GB/T 706-2016）</h3>\n";
+        AppendSectionProperties(html, *bay.design);
+        AppendDesignCases(html, bay.results, *bay.design);
+    }
+    html += "</section>\n";
+}

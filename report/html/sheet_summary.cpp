@@ -1,0 +1,110 @@
+#include "report/html/sheet_summary.h"
+
+#include "batch/trimmed_text.h"
+#include "batch/design_texts.h"
+#include "report/html/html_text.h"
+#include "ui/result_rows.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr int kDesignColumns = 6;  // section, ratio and verdict of each case
+constexpr int kDialogColumns = 4;  // N1, f1, u, f2
+
+template <class Check, int Count>
+std::string Cell(const DesignColumn<Check> (&columns)[Count], const char* name,
+                 const SheetCase<Check>& c) {
+    for (const DesignColumn<Check>& column : columns) {
+        if (std::strcmp(column.name, name) == 0) {
+            return DesignCellText(column, c.section, c.check);
+        }
+    }
+    return std::string();
+}
+
+std::string Td(const std::string& text, const char* kind = "") {
+    return std::string("<td") + kind + ">" + text + "</td>";
+}
+
+void AppendDesignCells(std::string& html, const SheetDesign& d) {
+    html += Td(Cell(kTensionColumns, "section1", d.tension)) +
+            Td(Cell(kTensionColumns, "ratio1", d.tension), " class=\"num\"") +
+            Td(Cell(kTensionColumns, "ok1", d.tension)) +
+            Td(Cell(kCompressionColumns, "section2", d.compression)) +
+            Td(Cell(kCompressionColumns, "ratio2", d.compression), " class=\"num\"") +
+            Td(Cell(kCompressionColumns, "ok2", d.compression));
+}
+
+void AppendDialogCells(std::string& html, const BracingResults& r) {
+    for (const ResultRow& row : kResultRows) {
+        const char* symbol = row.symbol;
+        if (std::strcmp(symbol, "N1") == 0 || std::strcmp(symbol, "f1") == 0 ||
+            std::strcmp(symbol, "u") == 0 || std::strcmp(symbol, "f2") == 0) {
+            html += Td(TrimmedText(FormatResultRow(row, r)), " class=\"num\"");
+        }
+    }
+}
+
+}  // namespace
+
+BayOutcome Outcome(const SheetBay& bay) {
+    if (!bay.refusal.empty()) {
+        return BayOutcome::Refused;
+    }
+    if (bay.design == nullptr) {
+        return BayOutcome::Computed;
+    }
+    const bool ok = bay.design->tension.section != nullptr && bay.design->tension.check.ok &&
+                    bay.design->compression.section != nullptr &&
+                    bay.design->compression.check.ok;
+    return ok ? BayOutcome::Passed : BayOutcome::Failed;
+}
+
+std::string BayTitle(const SheetBay& bay) {
+    if (bay.name.empty()) {
+        return "第 " + std::to_string(bay.line) + " 行";
+    }
+    std::string title;
+    AppendEscaped(title, bay.name);
+    return title;
+}
+
+void AppendSummaryHead(std::string& html, bool designCheck) {
+    html += "<table class=\"summary\">\n<thead><tr><th class=\"mark\"></th><th>行</th>"
+            "<th>柱撑</th><th>H (m)</th><th>B (m)</th>";
+    html += designCheck ? "<th>拉杆截面</th><th>ratio1</th><th>拉杆</th>"
+                          "<th>压杆截面</th><th>ratio2</th><th>压杆</th>"
+                        : "<th>N1 (kN)</th><th>f1 (N/mm²)</th><th>u</th><th>f2 (N/mm²)</th>";
+    html += "</tr></thead>\n<tbody>\n";
+}
+
+void AppendSummaryRow(std::string& html, const SheetBay& bay, bool designCheck) {
+    const BayOutcome outcome = Outcome(bay);
+    html += outcome == BayOutcome::Failed ? "<tr class=\"ng\"><td class=\"mark\">※</td>"
+                                          : "<tr><td class=\"mark\"></td>";
+    html += Td(std::to_string(bay.line), " class=\"num\"");
+    const std::string title = BayTitle(bay);
+    html += Td(outcome == BayOutcome::Refused
+                   ? title
+                   : "<a href=\"#bay-" + std::to_string(bay.line) + "\">" + title + "</a>");
+    for (int k = 0; k < 2; ++k) {  // H and B as typed
+        std::string cell;
+        AppendEscaped(cell, bay.cells[k]);
+        html += Td(cell, " class=\"num\"");
+    }
+    if (outcome == BayOutcome::Refused) {
+        std::string text;
+        AppendEscaped(text, bay.refusal);
+        html += "<td class=\"refused\" colspan=\"" +
+                std::to_string(designCheck ? kDesignColumns : kDialogColumns) + "\">" + text +
+                "</td>";
+    } else if (bay.design != nullptr) {
+        AppendDesignCells(html, *bay.design);
+    } else {
+        AppendDialogCells(html, bay.results);
+    }
+    html += "</tr>\n";
+}
+
+void AppendSummaryEnd(std::string& html) { html += "</tbody>\n</table>\n"; }

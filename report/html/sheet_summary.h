@@ -1,0 +1,27 @@
+// The summary table at the front of the sheet: one line a bay.
+#ifndef BRACING_REPORT_HTML_SHEET_SUMMARY_H
+#define BRACING_REPORT_HTML_SHEET_SUMMARY_H
+
+#include "batch/sheet_bay.h"
+
+#include <string>
+
+enum class BayOutcome {
+    Refused,   // no results: the error text instead
+    Computed,  // A and i typed: results, no verdict
+    Passed,    // both design cases OK
+    Failed,    // a design case NG
+};
+
+BayOutcome Outcome(const SheetBay& bay);
+
+// The bay's name, or "第 N 行" where the input has no bay column; escaped.
+std::string BayTitle(const SheetBay& bay);
+
+// The table's opening and head; the columns depend on whether the run
+// checks sections.
+void AppendSummaryHead(std::string& html, bool designCheck);
+void AppendSummaryRow(std::string& html, const SheetBay& bay, bool designCheck);
+void AppendSummaryEnd(std::string& html);
+
+#endif

@@ -1,0 +1,69 @@
+// Bays for the sheet's tests and its example, filled in as the run fills
+// them: cells as typed, the core, and the design check of every case.
+#ifndef BRACING_REPORT_HTML_TESTS_SHEET_FIXTURE_H
+#define BRACING_REPORT_HTML_TESTS_SHEET_FIXTURE_H
+
+#include "batch/bay_design.h"
+#include "batch/bay_table.h"
+#include "report/html/sheet_writer.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+struct ExampleBay {
+    long line;
+    const char* name;
+    const char* cells[kInputFieldCount];  // H B n T W, then A and i only without a section
+    double b_mm;  // the given angle b x t; 0: sized
+    double t_mm;
+    SteelGrade grade;
+};
+
+// A bay with the design check it points at.
+struct PreparedBay {
+    SheetBay bay;
+    SheetDesign design;
+};
+
+inline void Prepare(const ExampleBay& example, PreparedBay& out) {
+    SheetBay& bay = out.bay;
+    bay.line = example.line;
+    bay.name = example.name;
+    for (int k = 0; k < kInputFieldCount; ++k) {
+        bay.cells[k] = example.cells[k] == nullptr ? "" : example.cells[k];
+        StoreFieldText(bay.inputs, kInputFields[k].id, example.cells[k] == nullptr ? "" : example.cells[k]);
+    }
+    if (!ComputeBracing(bay.inputs, bay.results)) {
+        bay.refusal = kRejectedText;
+        return;
+    }
+    if (example.cells[5] != nullptr) {
+        return;  // A and i typed: the dialog's check only
+    }
+    const SectionTable& table = EqualAngles();
+    const int given = example.b_mm > 0.0 ? table.Find(example.b_mm, example.t_mm) : -1;
+    out.design = CheckBayDesign(bay.results, example.grade, DefaultSlendernessLimits(bay.inputs.T),
+                                given < 0 ? nullptr : &table.At(given), table, MinimumSize());
+    bay.design = &out.design;
+}
+
+// The whole sheet of `examples`, written through a spool as the program does.
+inline bool WriteSheet(std::FILE* sheet, const SheetHeading& heading,
+                       const std::vector<ExampleBay>& examples) {
+    std::FILE* spool = std::tmpfile();
+    if (spool == nullptr) {
+        return false;
+    }
+    SheetWriter writer(sheet, spool, heading);
+    for (const ExampleBay& example : examples) {
+        PreparedBay prepared;
+        Prepare(example, prepared);
+        writer.Add(prepared.bay);
+    }
+    const bool written = writer.Finish();
+    std::fclose(spool);
+    return written;
+}
+
+#endif
