@@ -167,12 +167,16 @@ TEST(DesignChecks, RatioOfExactlyOneIsOk) {
     EXPECT_EQ(SizeCompression(EqualAngles(), bay, SteelGrade::Q235, lambda_c, MinimumSize{}).chosen, &c);
 }
 
-TEST(DesignChecks, NaNIsNeverOk) {
+TEST(DesignChecks, NaNIsNeverOkAndTheFirstCriterionWinsATie) {
     BracingResults bay = WorkedBay();
     bay.N2 = std::nan("");
     bay.N1 = bay.N2;
     EXPECT_FALSE(CheckTension(bay, Angle(200, 20), SteelGrade::Q235, 300).ok);
     EXPECT_FALSE(CheckCompression(bay, Angle(200, 20), SteelGrade::Q235, 150).ok);
+    // No length and no force: both tension ratios 0, slenderness named.
+    const TensionCheck unloaded = CheckTension(BracingResults{}, Angle(63, 6), SteelGrade::Q235, 300);
+    EXPECT_EQ(unloaded.governing, Criterion::Slenderness);
+    EXPECT_TRUE(unloaded.ok);
 }
 
 TEST(Sizing, WorkedBayByHand) {
