@@ -41,14 +41,6 @@ bool FindColumn(const CsvRecord& header, const std::string& name, std::size_t& f
 
 }  // namespace
 
-const char* TrimmedText(const ResultText& text) {
-    const char* c = text.chars;
-    while (*c == ' ') {
-        ++c;
-    }
-    return c;
-}
-
 int BayTable::InputColumnsNamed(const CsvRecord& header) {
     return static_cast<int>(std::count_if(
         std::begin(kInputFields), std::end(kInputFields), [&header](const InputField& field) {
@@ -103,6 +95,12 @@ bool BayTable::ReadHeader(const CsvRecord& header, std::string& error) {
     }
     if (!FindColumns(header, error)) {
         return false;
+    }
+    unusedNames_.clear();
+    for (int k = 0; k < kDesignInputCount && !ChecksDesign(); ++k) {
+        if (design_[k] != kNoColumn) {
+            unusedNames_ += (unusedNames_.empty() ? "" : ", ") + std::string(kDesignInputNames[k]);
+        }
     }
     resultCount_ = 0;
     for (const ResultRow& row : kResultRows) {

@@ -1,6 +1,5 @@
 #include "section_text.h"
 
-#include "bay_table.h"
 #include "cell_space.h"
 #include "message_text.h"
 #include "ui/number_text.h"
