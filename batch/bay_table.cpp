@@ -6,7 +6,7 @@
 #include "io/csv_writer.h"
 #include "batch/design_cells.h"
 #include "batch/output_columns.h"
-#include "batch/trimmed_text.h"
+#include "ui/number_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -96,6 +96,12 @@ bool BayTable::ReadHeader(const CsvRecord& header, std::string& error) {
     }
     if (!FindColumns(header, error)) {
         return false;
+    }
+    unusedNames_.clear();
+    for (int k = 0; k < kDesignInputCount && !ChecksDesign(); ++k) {
+        if (design_[k] != kNoColumn) {
+            unusedNames_ += (unusedNames_.empty() ? "" : ", ") + std::string(kDesignInputNames[k]);
+        }
     }
     resultCount_ = 0;
     for (const ResultRow& row : kResultRows) {

@@ -44,6 +44,9 @@ public:
     const std::string& DroppedColumns() const { return droppedNames_; }
     // Whether the header names sections: the design check.
     bool ChecksDesign() const { return design_[kSectionColumn] != kNoColumn; }
+    // The design check's columns a header with A and i names, which are
+    // not used, e.g. "grade, lambda_c"; empty when there are none.
+    const std::string& UnusedColumns() const { return unusedNames_; }
 
     // The output header: the input columns as they came, the results, error.
     void AppendHeader(const CsvRecord& header, std::string& line) const;
@@ -66,6 +69,7 @@ private:
     int resultCount_ = 0;
     std::vector<bool> dropped_;
     std::string droppedNames_;
+    std::string unusedNames_;
 };
 
 #endif

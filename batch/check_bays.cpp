@@ -138,6 +138,10 @@ bool Checker::ReadHeader(CsvRecord& header, CheckExit& exit) {
         problems_.Say(name + ": columns " + table_.DroppedColumns() +
                       " are an earlier run's output; dropped and written afresh");
     }
+    if (!table_.UnusedColumns().empty()) {
+        problems_.Say(name + ": " + table_.UnusedColumns() +
+                      ": not used with A and i (the design check needs a section column)");
+    }
     exit = kCheckDone;
     return true;
 }

@@ -9,13 +9,18 @@
 
 #include <string>
 
+// As many decimals as it takes to read back the same double.
+constexpr int kShortestDecimals = -1;
 constexpr int kSlendernessDecimals = 1;  // lambda
-constexpr int kLimitDecimals = 0;        // allowable slenderness
+// Allowable slenderness: a typed limit as typed (227.5, 300).
+constexpr int kLimitDecimals = kShortestDecimals;
 constexpr int kStressDecimals = 2;       // N/mm2
 constexpr int kFactorDecimals = 3;       // phi, eta, rho
 constexpr int kRatioDecimals = 3;
 
-// `value` with `decimals` decimals, without the dialog's padding.
+// `value` with `decimals` decimals, without the dialog's padding; with
+// kShortestDecimals, the shortest decimal that reads back as `value`
+// (exponent form only where the decimal would not fit, below 1e-290).
 ResultText DesignNumberText(double value, int decimals);
 
 // The shortest text of at most `maxDecimals` decimals that reads back as

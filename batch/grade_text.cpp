@@ -3,25 +3,40 @@
 #include "io/cell_space.h"
 #include "format/message_text.h"
 
+#include <cstring>
+
 namespace {
 
+// The grades with their quality letters: Q235 A to D (GB/T 700-2006),
+// Q345 A to E (GB/T 1591-2008), Q355 B to D as rolled and, normalised (N)
+// or thermomechanically rolled (M), B to F (GB/T 1591-2018). Q235, Q345
+// and Q355 alone are grades too.
 struct NamedGrade {
-    const char* name;
+    const char* name;  // upper case
+    const char* qualities;
+    bool bare;  // the name alone is a grade
     SteelGrade grade;
 };
 
 const NamedGrade kGradeNames[] = {
-    {"Q235", SteelGrade::Q235}, {"Q345", SteelGrade::Q345}, {"Q355", SteelGrade::Q355}};
+    {"Q235", "ABCD", true, SteelGrade::Q235},   {"Q345", "ABCDE", true, SteelGrade::Q345},
+    {"Q355", "BCD", true, SteelGrade::Q355},    {"Q355N", "BCDEF", false, SteelGrade::Q355},
+    {"Q355M", "BCDEF", false, SteelGrade::Q355},
+};
 
-bool IsLetterIn(char c, char first, char last) {
-    return (c >= first && c <= last) || (c >= first + ('a' - 'A') && c <= last + ('a' - 'A'));
-}
+char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - ('a' - 'A')) : c; }
 
-// What may follow the number: nothing, a quality letter A to F, or the
-// delivery state N or M and then one (GB/T 1591-2018).
-bool IsQualitySuffix(std::string_view s) {
-    if (s.size() == 2 && IsLetterIn(s[0], 'M', 'N')) s.remove_prefix(1);
-    return s.empty() || (s.size() == 1 && IsLetterIn(s[0], 'A', 'F'));
+// Whether `s` is `g`'s name, bare where that is a grade or with one of its
+// quality letters, in either case.
+bool Names(std::string_view s, const NamedGrade& g) {
+    const std::size_t length = std::char_traits<char>::length(g.name);
+    if (s.size() < length || s.size() > length + 1) return false;
+    for (std::size_t k = 0; k < length; ++k) {
+        if (Upper(s[k]) != g.name[k]) return false;
+    }
+    if (s.size() == length) return g.bare;
+    const char quality = Upper(s[length]);
+    return quality != '\0' && std::strchr(g.qualities, quality) != nullptr;
 }
 
 }  // namespace
@@ -33,13 +48,13 @@ bool ReadGrade(std::string_view text, SteelGrade fallback, SteelGrade& grade, st
         return true;
     }
     for (const NamedGrade& g : kGradeNames) {
-        if ((s[0] == 'Q' || s[0] == 'q') && s.compare(1, 3, g.name + 1) == 0 &&
-            IsQualitySuffix(s.substr(4))) {
+        if (Names(s, g)) {
             grade = g.grade;
             return true;
         }
     }
-    error = "grade: " + QuotedText(text, kShownCellCharacters) + " is not a grade: Q235, Q345 or Q355";
+    error = "grade: " + QuotedText(text, kShownCellCharacters) +
+            " is not a grade: Q235 (A to D), Q345 (A to E), Q355 (B to D), Q355N or Q355M (B to F)";
     return false;
 }
 

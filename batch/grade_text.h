@@ -7,10 +7,11 @@
 
 #include "design/steel_grades.h"
 
-// Reads a grade cell: Q235, Q345 or Q355, in either case, optionally with
-// a quality letter (Q235B, Q355C) after the delivery state N or M of
-// GB/T 1591-2018 (Q355ND); white space around it. A blank cell gives
-// `fallback`. Returns false for anything else, with `error` naming the text.
+// Reads a grade cell: Q235, Q345 or Q355, in either case, bare or with a
+// quality letter the standards give that grade (Q235B, Q345E, Q355C, and
+// with the delivery state N or M of GB/T 1591-2018, Q355NF); white space
+// around it. A blank cell gives `fallback`. Returns false for anything
+// else, with `error` naming the text.
 bool ReadGrade(std::string_view text, SteelGrade fallback, SteelGrade& grade, std::string& error);
 
 // "Q235", "Q345" or "Q355".

@@ -1,6 +1,5 @@
 #include "batch/section_text.h"
 
-#include "batch/trimmed_text.h"
 #include "io/cell_space.h"
 #include "format/message_text.h"
 #include "ui/number_text.h"

@@ -26,4 +26,7 @@ struct ResultText {
 // nan.
 ResultText FormatResult(double value, int decimals);
 
+// `text` without the padding, as the batch output carries it.
+const char* TrimmedText(const ResultText& text);
+
 #endif

@@ -51,8 +51,9 @@ TEST(DesignCheck, CellsThatRefuseTheRowNameTheText) {
     } const cases[] = {
         {"30,L63x9,,,", "section: \"L63x9\" is not a size of GB/T 706-2016"},
         {"30,2L63x6,,,", "section: \"2L63x6\" is a double angle: double angles are not supported yet"},
-        {"30,HW100,Q390,,", "section: \"HW100\" is not an equal-angle designation such as L63x6; "
-                            "grade: \"Q390\" is not a grade: Q235, Q345 or Q355"},
+        {"30,HW100,Q235F,,", "section: \"HW100\" is not an equal-angle designation such as L63x6; "
+                             "grade: \"Q235F\" is not a grade: Q235 (A to D), Q345 (A to E), "
+                             "Q355 (B to D), Q355N or Q355M (B to F)"},
         {"30,,,0,", "lambda_t: \"0\" is not above 0"},
         {"30,,,,-150", "lambda_c: \"-150\" is not above 0"},
         {"30,,,,\"1,50\"", "lambda_c: \"1,50\" is not a number"},
@@ -81,6 +82,8 @@ TEST(DesignCheck, DefaultsAndOptions) {
         {"crane braking: 300 and 150", "6,8,2,20,30,L110x7,,,", {}, "L110x7,300,L110x7,150,0.147"},
         {"no crane: 400 and 200", "6,8,2,0,30,L110x7,,,", {}, "L110x7,400,L110x7,200,0.147"},
         {"limits typed", "6,8,2,0,30,L110x7,,200,120", {}, "L110x7,200,L110x7,120,0.147"},
+        {"limits as typed, not rounded", "6,8,2,0,30,L110x7,,227.50,1.5e2", {},
+         "L110x7,227.5,L110x7,150,0.147"},
         {"--grade for an empty cell: class a", "6,8,2,0,30,L110x7,,,", {SteelGrade::Q355, {}},
          "L110x7,400,L110x7,200,0.105"},
         {"a typed grade wins", "6,8,2,0,30,L110x7,Q235,,", {SteelGrade::Q355, {}},
@@ -125,6 +128,15 @@ TEST(DesignCheck, HeadersThatCannotBeUsed) {
                   "in:1: " + std::string(c.problem));
         EXPECT_EQ(checked.exit, kCheckProblems) << c.header;
     }
+}
+
+TEST(DesignCheck, DesignColumnsBesideAAndISaidToBeUnused) {
+    const Checked checked =
+        CheckText("bay,H,B,n,T,W,A,i,grade,lambda_c\na,6,8,2,20,30,12,3,Q390,x\n");
+    EXPECT_EQ(ReadRecords(checked.out).at(1).size(), 26u) << "passed through, results as always";
+    EXPECT_EQ(checked.problems,
+              "in: grade, lambda_c: not used with A and i (the design check needs a section column)\n");
+    EXPECT_EQ(checked.exit, kCheckDone);
 }
 
 TEST(DesignCheck, AnEarlierRunsOutputFedBackIn) {

@@ -1,3 +1,4 @@
+#include "batch/design_texts.h"
 #include "batch/grade_text.h"
 #include "batch/section_table_text.h"
 #include "batch/section_text.h"
@@ -37,6 +38,7 @@ TEST(SectionText, RefusesNamingTheText) {
     struct Case { const char* text; const char* error; } const cases[] = {
         {"L63x9", "section: \"L63x9\" is not a size of GB/T 706-2016"},
         {"L75x50x6", "section: \"L75x50x6\" is an unequal angle: only equal angles are checked"},
+        {"L63x6x6", "section: \"L63x6x6\" is an unequal angle: only equal angles are checked"},
         {"2L63x6", "section: \"2L63x6\" is a double angle: double angles are not supported yet"},
         {"HW100", "section: \"HW100\" is not an equal-angle designation such as L63x6"},
         {"63x6", nullptr},  // no angle mark
@@ -76,12 +78,15 @@ TEST(SectionText, EveryDesignationWrittenReadsBack) {
     EXPECT_EQ(text, "L250x35");
 }
 
-TEST(GradeText, ReadsGradesWithQualityLetters) {
+TEST(GradeText, ReadsOnlyTheQualityGradesThatExist) {
+    // GB/T 700: Q235 A-D; GB/T 1591-2008: Q345 A-E; GB/T 1591-2018: Q355
+    // B-D, Q355N and Q355M B-F; the bare names; blank: the default given.
     struct Case { const char* text; SteelGrade grade; } const cases[] = {
         {"Q235", SteelGrade::Q235}, {"q345", SteelGrade::Q345}, {"Q355B", SteelGrade::Q355},
-        {"Q235b ", SteelGrade::Q235}, {" Q355C\xE3\x80\x80", SteelGrade::Q355},
-        {"Q355ND", SteelGrade::Q355}, {"q355nf", SteelGrade::Q355},
-        {"", SteelGrade::Q345}, {"  ", SteelGrade::Q345},  // blank: the default given
+        {"Q235a ", SteelGrade::Q235}, {"Q235D", SteelGrade::Q235}, {"Q345E", SteelGrade::Q345},
+        {" Q355D\xE3\x80\x80", SteelGrade::Q355}, {"Q355NB", SteelGrade::Q355},
+        {"q355nf", SteelGrade::Q355}, {"Q355MF", SteelGrade::Q355},
+        {"", SteelGrade::Q345}, {"  ", SteelGrade::Q345},
     };
     for (const Case& c : cases) {
         SteelGrade grade = SteelGrade::Q235;
@@ -90,14 +95,36 @@ TEST(GradeText, ReadsGradesWithQualityLetters) {
         EXPECT_EQ(grade, c.grade) << c.text;
     }
     for (const char* text :
-         {"Q390", "Q35", "Q2355", "Q235BB", "Q235G", "q235g", "Q355NG", "235", "Q355N", "Q 235"}) {
+         {"Q235NB", "Q235F", "Q235E", "Q345F", "Q345NB", "Q355A", "Q355E", "Q355NA", "Q355MG",
+          "Q355N", "Q390", "Q35", "Q2355", "Q235BB", "235", "Q 235"}) {
         SteelGrade grade = SteelGrade::Q235;
         std::string error;
         EXPECT_FALSE(ReadGrade(text, SteelGrade::Q235, grade, error)) << text;
-        EXPECT_EQ(error, "grade: \"" + std::string(text) + "\" is not a grade: Q235, Q345 or Q355");
+        EXPECT_EQ(error, "grade: \"" + std::string(text) + "\" is not a grade: Q235 (A to D), "
+                         "Q345 (A to E), Q355 (B to D), Q355N or Q355M (B to F)");
     }
+    SteelGrade grade = SteelGrade::Q235;
+    std::string error;
+    EXPECT_FALSE(ReadGrade(std::string_view("Q235\0", 5), SteelGrade::Q235, grade, error))
+        << "a NUL is not a quality letter";
     EXPECT_STREQ(GradeName(SteelGrade::Q345), "Q345");
     EXPECT_STREQ(GradeName(SteelGrade::Q355), "Q355");
+}
+
+TEST(DesignNumberText, ShortestDecimalThatReadsBack) {
+    struct Case { double value; const char* text; } const cases[] = {
+        {227.5, "227.5"}, {300, "300"}, {0.1, "0.1"}, {150.000001, "150.000001"},
+        {1.0 / 3.0, "0.3333333333333333"}, {1e21, "1000000000000000000000"},
+        {-2.5e-3, "-0.0025"}, {5e-324, "5e-324"},  // a decimal would not fit
+    };
+    for (const Case& c : cases) {
+        const ResultText text = DesignNumberText(c.value, kShortestDecimals);
+        EXPECT_STREQ(text.chars, c.text);
+        EXPECT_EQ(TextToNumber(text.chars), c.value) << c.text;
+    }
+    EXPECT_STREQ(DesignNumberText(1e-300, kShortestDecimals).chars,
+                 ("0." + std::string(299, '0') + "1").c_str());
+    EXPECT_EQ(kLimitDecimals, kShortestDecimals);
 }
 
 TEST(SectionTableText, HeaderAndRows) {

@@ -60,17 +60,31 @@ TEST(SteelGrades, DesignStrengthByThicknessBand) {
     EXPECT_EQ(YieldStrength(SteelGrade::Q355), 355.0);
 }
 
-TEST(CompressionCheck, Q355UsesClassA) {
-    // lambda 100 in the oblique plane, short out of plane: phi 0.476 from
-    // class a; class b would give 0.422.
+TEST(CompressionCheck, CurveByGradeAndEtaBySlenderness) {
+    // L100x10 with Lx2 set for a chosen lambda_x, short out of plane.
+    // phi at lambda 100: class a 0.476 for Q355, class b 0.555 for Q235 (at
+    // Q355's normalised slenderness class b would give 0.422). eta = 0.6 +
+    // 0.0015 max(20, lambda_x), at most 1 (7.6.1).
+    struct Case { double lambda_x; SteelGrade grade; double phi, eta; } const cases[] = {
+        {100, SteelGrade::Q355, 0.476, 0.75}, {100, SteelGrade::Q235, 0.555, 0.75},
+        {10, SteelGrade::Q235, 0, 0.63},      {20.1, SteelGrade::Q235, 0, 0.63015},
+        {260, SteelGrade::Q235, 0, 0.99},     {300, SteelGrade::Q235, 0, 1.0},
+    };
     const AngleSection& s = Angle(100, 10);
-    BracingResults bay;
-    bay.Lx2 = s.iy0_cm;
-    bay.Ly2 = 0.1;
-    const CompressionCheck c = CheckCompression(bay, s, SteelGrade::Q355, 150);
-    EXPECT_NEAR(c.phi, 0.476, 5e-4);
-    EXPECT_NEAR(StabilityCoefficient(kCurveB, c.k1), 0.422, 5e-4);
-    EXPECT_NEAR(CheckCompression(bay, s, SteelGrade::Q235, 150).phi, 0.555, 5e-4);
+    for (const Case& c : cases) {
+        BracingResults bay;
+        bay.Lx2 = c.lambda_x * s.iy0_cm / 100.0;
+        bay.Ly2 = 0.1;
+        const CompressionCheck r = CheckCompression(bay, s, c.grade, 400);
+        EXPECT_NEAR(r.lambda_x, c.lambda_x, 1e-9);
+        EXPECT_NEAR(r.eta, c.eta, 1e-9) << c.lambda_x;
+        if (c.phi > 0) {
+            EXPECT_NEAR(r.phi, c.phi, 5e-4) << c.lambda_x;
+        }
+        if (c.grade == SteelGrade::Q355) {
+            EXPECT_NEAR(StabilityCoefficient(kCurveB, r.k1), 0.422, 5e-4);
+        }
+    }
 }
 
 TEST(TensionCheck, EachCriterionGoverns) {
@@ -81,19 +95,21 @@ TEST(TensionCheck, EachCriterionGoverns) {
         SteelGrade grade;
         double lambda_t;
         Criterion governing;
-        double ratio;
+        double ratio, lambda_x, lambda_y;
     } const cases[] = {
-        {"worked bay: 1000 / ix 3.41 against 300", WorkedBay(), 110, 7, SteelGrade::Q235, 300,
-         Criterion::Slenderness, 0.97623},
-        {"500 kN on 19.26 cm2 against 0.85 x 215", Bay(3, 4, 1, 0, 400), 100, 10,
-         SteelGrade::Q235, 400, Criterion::Strength, 1.42041},
+        {"worked bay: 1000 / ix 3.414 against 300, 500 / iy0 2.1975", WorkedBay(), 110, 7,
+         SteelGrade::Q235, 300, Criterion::Slenderness, 0.97623, 227.53, 292.87},
+        {"500 kN on 19.26 cm2 against 0.85 x 215; 250 / 1.965, 500 / 3.053", Bay(3, 4, 1, 0, 400),
+         100, 10, SteelGrade::Q235, 400, Criterion::Strength, 1.42041, 127.24, 163.78},
         {"Q345: against 0.85 x 305", Bay(3, 4, 1, 0, 400), 100, 10, SteelGrade::Q345, 400,
-         Criterion::Strength, 1.00128},
+         Criterion::Strength, 1.00128, 127.24, 163.78},
         {"wind from the other side pulls the other diagonal", Bay(3, 4, 1, 0, -400), 100, 10,
-         SteelGrade::Q235, 400, Criterion::Strength, 1.42041},
+         SteelGrade::Q235, 400, Criterion::Strength, 1.42041, 127.24, 163.78},
     };
     for (const Case& c : cases) {
         const TensionCheck r = CheckTension(c.bay, Angle(c.b, c.t), c.grade, c.lambda_t);
+        EXPECT_NEAR(r.lambda_x, c.lambda_x, 0.01) << c.why;
+        EXPECT_NEAR(r.lambda_y, c.lambda_y, 0.01) << c.why;
         EXPECT_EQ(r.governing, c.governing) << c.why;
         EXPECT_NEAR(r.ratio, c.ratio, 1e-5) << c.why;
         EXPECT_EQ(r.ok, c.ratio <= 1) << c.why;
@@ -151,12 +167,16 @@ TEST(DesignChecks, RatioOfExactlyOneIsOk) {
     EXPECT_EQ(SizeCompression(EqualAngles(), bay, SteelGrade::Q235, lambda_c, MinimumSize{}).chosen, &c);
 }
 
-TEST(DesignChecks, NaNIsNeverOk) {
+TEST(DesignChecks, NaNIsNeverOkAndTheFirstCriterionWinsATie) {
     BracingResults bay = WorkedBay();
     bay.N2 = std::nan("");
     bay.N1 = bay.N2;
     EXPECT_FALSE(CheckTension(bay, Angle(200, 20), SteelGrade::Q235, 300).ok);
     EXPECT_FALSE(CheckCompression(bay, Angle(200, 20), SteelGrade::Q235, 150).ok);
+    // No length and no force: both tension ratios 0, slenderness named.
+    const TensionCheck unloaded = CheckTension(BracingResults{}, Angle(63, 6), SteelGrade::Q235, 300);
+    EXPECT_EQ(unloaded.governing, Criterion::Slenderness);
+    EXPECT_TRUE(unloaded.ok);
 }
 
 TEST(Sizing, WorkedBayByHand) {

@@ -1,6 +1,6 @@
 #include "report/html/sheet_calc.h"
 
-#include "batch/trimmed_text.h"
+#include "ui/number_text.h"
 #include "report/html/sheet_steps.h"
 #include "ui/result_rows.h"
 

@@ -1,6 +1,6 @@
 #include "report/html/sheet_summary.h"
 
-#include "batch/trimmed_text.h"
+#include "ui/number_text.h"
 #include "batch/design_texts.h"
 #include "report/html/html_text.h"
 #include "ui/result_rows.h"

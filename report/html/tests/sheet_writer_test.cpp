@@ -1,5 +1,5 @@
 #include "batch/design_texts.h"
-#include "batch/trimmed_text.h"
+#include "ui/number_text.h"
 #include "report/html/tests/sheet_fixture.h"
 #include "report/html/sheet_calc.h"
 #include "report/html/sheet_sketch.h"
