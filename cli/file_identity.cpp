@@ -5,15 +5,6 @@
 
 namespace {
 
-// The folder part of `path` with its separator ("" when there is none), and the name.
-std::size_t NameStart(const std::string& path) {
-#ifdef _WIN32
-    return path.find_last_of("/\\:") + 1;
-#else
-    return path.find_last_of('/') + 1;
-#endif
-}
-
 bool SameIdentity(const FileFacts& a, const FileFacts& b) {
     return a.volume == b.volume && a.index == b.index;
 }
@@ -133,6 +124,9 @@ FileFacts LookAtStream(std::FILE* stream) {
 #include <unistd.h>
 
 namespace {
+
+// Where the name begins, after its folder (0 when there is none).
+std::size_t NameStart(const std::string& path) { return path.find_last_of('/') + 1; }
 
 void TakeStatus(const struct stat& status, FileFacts& facts) {
     if (S_ISREG(status.st_mode)) {
