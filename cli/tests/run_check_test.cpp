@@ -111,7 +111,7 @@ TEST(RunCheck, HelpAndByteOrderMarkThroughTheProgram) {
     }
     for (const char* listed : {" -h,", " --  ", " -o FILE", "--encoding utf-8|gbk|utf-16", "--separator ,|;|tab",
                                " --bom ", "--no-bom", "--report FILE.html", "--project NAME", "退出码 Exit status",
-                               "  2  "}) {
+                               "  2  ", "129、130、143", "-o - "}) {
         EXPECT_NE(std::strstr(kHelpText, listed), nullptr) << listed;
     }
     const ProgramRun bom = RunProgram({"--bom"}, kInput);
