@@ -17,6 +17,7 @@
 
 #ifndef _WIN32
 #include <csignal>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -75,6 +76,13 @@ std::string NamesStartingWith(const std::string& prefix) {
         }
     }
     return names;
+}
+
+// What an earlier run that failed left behind would change the names.
+void RemoveStartingWith(const std::string& prefix) {
+    for (std::string name; !(name = NamesStartingWith(prefix)).empty();) {
+        RemoveFiles({name.substr(0, name.find(' '))});
+    }
 }
 
 struct ProgramRun {
@@ -138,6 +146,7 @@ TEST(RunCheck, SectionsAndDesignOptionsThroughTheProgram) {
 }
 
 TEST(RunCheck, AnOutputFileIsReplacedOnlyByARunThatGotThrough) {
+    RemoveStartingWith("run_check_test_out.");
     const std::string target = "run_check_test_out.csv";
     const std::string newFile = "run_check_test_out.new.csv";
     const std::string kept = ": is the input, and not every line of it is in the output (see above); it is left "
@@ -192,6 +201,7 @@ TEST(RunCheck, AnOutputFileIsReplacedOnlyByARunThatGotThrough) {
 }
 
 TEST(RunCheck, ANameTwiceIsABadOptionAndWritesNothing) {
+    RemoveStartingWith("run_check_test_x");
     const std::string input = "run_check_test_twice.csv";
     WriteFile(input, kInput);
     const std::string same = "bracing-check: --report and -o name the same file, ";
@@ -221,6 +231,7 @@ TEST(RunCheck, ANameTwiceIsABadOptionAndWritesNothing) {
 }
 
 TEST(RunCheck, WhatSitsAtTheNameDecidesHowItIsWritten) {
+    RemoveStartingWith("run_check_test_kind.");
     namespace fs = std::filesystem;
     const std::string target = "run_check_test_kind.csv";
     const std::string real = "run_check_test_kind.real.csv";
@@ -271,6 +282,13 @@ TEST(RunCheck, WhatSitsAtTheNameDecidesHowItIsWritten) {
         }
         const ProgramRun run = RunProgram({"-o", name}, kInput);
         if (reader.joinable()) {
+#ifndef _WIN32
+            // A run that failed never opened it: let the reader go.
+            const int writer = open(target.c_str(), O_WRONLY | O_NONBLOCK);
+            if (writer >= 0) {
+                close(writer);
+            }
+#endif
             reader.join();
             EXPECT_EQ(piped, kOutput);
         }
@@ -326,6 +344,7 @@ TEST(RunCheck, AFailedFinalFlushIsAFailureWithItsReason) {
 }
 
 TEST(RunCheck, TheSheetIsReplacedOnlyByARunThatGotThrough) {
+    RemoveStartingWith("run_check_test_sheet.");
     const std::string csv = "run_check_test_sheet.csv";
     const std::string sheet = "run_check_test_sheet.html";
     struct Case {
@@ -365,6 +384,7 @@ TEST(RunCheck, TheSheetIsReplacedOnlyByARunThatGotThrough) {
 }
 
 TEST(RunCheck, ScratchFilesOfADeadRunGoAndLongNamesFit) {
+    RemoveStartingWith("run_check_test_dead.");
     // Pid 99999999 is past any system's largest; a live run's files stay.
     const std::string dead = "run_check_test_dead.partial-99999999";
     const std::string live = "run_check_test_dead.partial-" + std::to_string(OwnProcessId()) + ".csv";
@@ -390,6 +410,7 @@ TEST(RunCheck, ScratchFilesOfADeadRunGoAndLongNamesFit) {
 
 #ifndef _WIN32
 TEST(RunCheck, AnInterruptedRunLeavesNoScratchFiles) {
+    RemoveStartingWith("run_check_test_stop.");
     // The real program, fed through a pipe that stays open, stopped mid-run;
     // after SIGKILL the next run writing the same file clears up.
     const std::string csv = "run_check_test_stop.csv";
