@@ -232,6 +232,7 @@ TEST(RunCheck, ANameTwiceIsABadOptionAndWritesNothing) {
 
 TEST(RunCheck, WhatSitsAtTheNameDecidesHowItIsWritten) {
     RemoveStartingWith("run_check_test_kind.");
+    RemoveStartingWith("null.");
     namespace fs = std::filesystem;
     const std::string target = "run_check_test_kind.csv";
     const std::string real = "run_check_test_kind.real.csv";
