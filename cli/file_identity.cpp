@@ -80,6 +80,11 @@ FileFacts LookAt(const std::string& path) {
     facts.path = path;
     const std::wstring wide = WidePath(path);
     facts.normalised = Normalised(wide);
+    if (facts.normalised.rfind("\\\\.\\", 0) == 0) {
+        // A DOS device (NUL, CON, COM1, also nul.txt), whatever GetFileType says of it.
+        facts.kind = FileKind::Stream;
+        return facts;
+    }
     const HANDLE handle = CreateFileW(wide.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
