@@ -4,6 +4,7 @@
 #include "byte_streams.h"
 #include "check_bays.h"
 #include "command_line.h"
+#include "file_identity.h"
 #include "help_text.h"
 #include "replacing_file.h"
 #include "run_date.h"
@@ -14,10 +15,21 @@
 
 namespace {
 
+// Puts `file` in place; says what went wrong and what became of it.
+bool CommitOrSay(ReplacingFile& file, std::FILE* err) {
+    std::string error;
+    std::string note;
+    const bool done = file.Commit(error, note);
+    if (!done || !note.empty()) {
+        std::fprintf(err, "%s\n", done ? note.c_str() : error.c_str());
+    }
+    return done;
+}
+
 // --sections: the angle table to standard output or -o FILE.
 int WriteSections(const CommandLine& line, std::FILE* out, std::FILE* err) {
-    ReplacingFile file(line.outputPath);
     const bool toFile = !line.outputPath.empty();
+    ReplacingFile file(line.outputPath, toFile ? LookAt(line.outputPath) : FileFacts());
     std::string error;
     if (toFile && !file.Open(error)) {
         std::fprintf(err, "%s\n", error.c_str());
@@ -34,11 +46,23 @@ int WriteSections(const CommandLine& line, std::FILE* out, std::FILE* err) {
             return kCheckFailed;
         }
     }
-    if (toFile && !file.Commit(error)) {
-        std::fprintf(err, "%s\n", error.c_str());
-        return kCheckFailed;
+    return !toFile || CommitOrSay(file, err) ? kCheckDone : kCheckFailed;
+}
+
+// Files named twice: --report over -o or the input is a mistake; -o over
+// the input is a check of results in place. Empty when all is well.
+std::string NamedTwice(const CommandLine& line, const FileFacts& input, const FileFacts& output,
+                       const FileFacts& report) {
+    if (line.reportPath.empty()) {
+        return std::string();
     }
-    return kCheckDone;
+    if (!line.outputPath.empty() && SameFile(report, output)) {
+        return "--report and -o name the same file, " + line.reportPath;
+    }
+    if (!line.path.empty() && SameFile(report, input)) {
+        return "--report names the input, " + line.reportPath;
+    }
+    return std::string();
 }
 
 }  // namespace
@@ -58,6 +82,18 @@ int RunBracingCheck(const std::vector<std::string>& arguments, std::FILE* in, st
     if (line.sections) {
         return WriteSections(line, out, err);
     }
+    const bool toFile = !line.outputPath.empty();
+    const bool toReport = !line.reportPath.empty();
+    const FileFacts inputFacts = line.path.empty() ? LookAtStream(in) : LookAt(line.path);
+    const FileFacts outputFacts = toFile ? LookAt(line.outputPath) : FileFacts();
+    const FileFacts reportFacts = toReport ? LookAt(line.reportPath) : FileFacts();
+    error = NamedTwice(line, inputFacts, outputFacts, reportFacts);
+    if (!error.empty()) {
+        std::fprintf(err, "bracing-check: %s (try --help)\n", error.c_str());
+        return kCheckFailed;
+    }
+    const bool inPlace = toFile && outputFacts.kind == FileKind::Regular && SameFile(outputFacts, inputFacts);
+
     CheckOptions options;
     options.byteOrderMark = line.byteOrderMark;
     options.separatorGiven = line.separator != 0;
@@ -71,15 +107,13 @@ int RunBracingCheck(const std::vector<std::string>& arguments, std::FILE* in, st
         }
         options.inputName = line.path;
     }
-    // -o and --report: new files put in place when the run got through; the
-    // sheet's pages wait in a scratch file beside it.
-    ReplacingFile file(line.outputPath);
-    ReplacingFile report(line.reportPath);
-    ReplacingFile pages(line.reportPath + ".pages");
-    const bool toFile = !line.outputPath.empty();
-    const bool toReport = !line.reportPath.empty();
+    // -o and --report: put in place when the run got through; the sheet's
+    // pages wait in a scratch file beside it.
+    ReplacingFile file(line.outputPath, outputFacts);
+    ReplacingFile report(line.reportPath, reportFacts);
+    ScratchFile pages;
     if ((toFile && !file.Open(error)) ||
-        (toReport && (!report.Open(error) || !pages.Open(error)))) {
+        (toReport && (!report.Open(error) || !report.CreateBeside(pages, ".pages", error)))) {
         std::fprintf(err, "%s\n", error.c_str());
         if (input != in) {
             std::fclose(input);
@@ -97,7 +131,7 @@ int RunBracingCheck(const std::vector<std::string>& arguments, std::FILE* in, st
         options.date = RunDate();
         options.version = BRACING_VERSION_TEXT;
     }
-    CheckOutcome outcome{kCheckDone, false};
+    CheckOutcome outcome{kCheckDone, false, false};
     {
         FileSource source(input);
         InputDecoder decoder(source, line.encoding);
@@ -110,21 +144,36 @@ int RunBracingCheck(const std::vector<std::string>& arguments, std::FILE* in, st
     if (input != in) {
         std::fclose(input);
     }
-    bool gotThrough = outcome.headerWritten && outcome.exit != kCheckFailed;
-    if (gotThrough && toFile && !file.Commit(error)) {
-        std::fprintf(err, "%s\n", error.c_str());
+    pages.Remove();
+    const bool gotThrough = outcome.headerWritten && outcome.exit != kCheckFailed;
+    bool keepNew = false;  // the finished outputs wait under their .new names
+    if (gotThrough && toFile && inPlace && !outcome.everyLineCarried) {
+        std::string where;
+        keepNew = true;
         outcome.exit = kCheckFailed;
-        gotThrough = false;
-    } else if (gotThrough && toReport && !report.Commit(error)) {
-        std::fprintf(err, "%s\n", error.c_str());
-        return kCheckFailed;
+        if (file.Keep(where)) {
+            std::fprintf(err, "%s: is the input, and not every line of it is in the output (see above); "
+                         "it is left as it was, and the new output is in %s\n", line.outputPath.c_str(),
+                         where.c_str());
+        } else {
+            std::fprintf(err, "%s\n", where.c_str());
+        }
+    } else if (gotThrough && toFile && !CommitOrSay(file, err)) {
+        keepNew = true;
+        outcome.exit = kCheckFailed;
     }
-    // A failed Commit has said what became of the -o file.
-    if (!gotThrough && toFile && file.Stream() != nullptr) {
-        std::fprintf(err, "%s: left as it was\n", line.outputPath.c_str());
+    if (gotThrough && toReport && keepNew && !report.WritesDirectly()) {
+        std::string where;
+        const bool kept = report.Keep(where);
+        std::fprintf(err, kept ? "%s: left as it was, beside the output; the new sheet is in %s\n" : "%.0s%s\n",
+                     line.reportPath.c_str(), where.c_str());
+    } else if (gotThrough && toReport && !keepNew && !CommitOrSay(report, err)) {
+        outcome.exit = kCheckFailed;
     }
-    if (!gotThrough && toReport) {
-        std::fprintf(err, "%s: left as it was\n", line.reportPath.c_str());
+    for (const ReplacingFile* left : {&file, &report}) {
+        if (!gotThrough && left->Stream() != nullptr && !left->WritesDirectly()) {
+            std::fprintf(err, "%s: left as it was\n", (left == &file ? line.outputPath : line.reportPath).c_str());
+        }
     }
     return outcome.exit;
 }
