@@ -234,7 +234,7 @@ CheckOutcome Checker::Run() {
     CsvRecord header;
     CheckExit exit = kCheckDone;
     if (!ReadHeader(header, exit)) {
-        return {exit, false};
+        return {exit, false, false};
     }
     if (WantsByteOrderMark()) {
         out_.Line() += "\xEF\xBB\xBF";
@@ -282,22 +282,22 @@ CheckOutcome Checker::Run() {
     if (!out_.Flush()) {
         problems_.Say(options_.outputName + ": cannot write: " + std::strerror(out_.ErrorNumber()) +
                       "; the output is incomplete");
-        return {kCheckFailed, true};
+        return {kCheckFailed, true, false};
     }
     if (sheet_ && !sheet_->Finish()) {
         problems_.Say(options_.sheetName + ": cannot write: " + std::strerror(sheet_->ErrorNumber()) +
                       "; the sheet is incomplete");
-        return {kCheckFailed, true};
+        return {kCheckFailed, true, false};
     }
-    const bool hadProblems = counts_.refused > 0 || counts_.leftOut > 0 || counts_.unreadFrom > 0 ||
-                             counts_.invalidLines > 0;
+    const bool carried = counts_.leftOut == 0 && counts_.unreadFrom == 0 && counts_.invalidLines == 0;
+    const bool hadProblems = counts_.refused > 0 || !carried;
     if (hadProblems) {
         ReportSummary();
         if (exit == kCheckDone) {
             exit = kCheckProblems;
         }
     }
-    return {exit, true};
+    return {exit, true, carried && exit != kCheckFailed};
 }
 
 }  // namespace

@@ -35,6 +35,9 @@ struct CheckOptions {
 struct CheckOutcome {
     CheckExit exit;
     bool headerWritten;
+    // Every input line is in the output, its input columns as they were:
+    // none left out, no quote left open, no byte invalid (refused rows count).
+    bool everyLineCarried;
 };
 
 CheckOutcome CheckBays(CsvReader& reader, const CheckOptions& options, TextOutput& out,

@@ -44,7 +44,7 @@ bool TakeValue(const std::string& option, const std::string& value, CommandLine&
     } else if (option == "--min-thickness") {
         ReadMillimetres(option, value, line.design.minimum.thickness_mm, error);
     } else if (option == "-o") {
-        line.outputPath = value;
+        line.outputPath = value == "-" ? std::string() : value;  // -o -: standard output
         if (value.empty()) {
             error = "-o: an empty file name";
         }
@@ -125,10 +125,6 @@ bool ParseCommandLine(const std::vector<std::string>& arguments, CommandLine& li
     }
     if (line.sections && (inputNamed || !line.reportPath.empty())) {
         error = "--sections writes the angle table and reads no input";
-        return false;
-    }
-    if (!line.reportPath.empty() && line.reportPath == line.outputPath) {
-        error = "--report and -o name the same file, " + line.outputPath;
         return false;
     }
     return true;

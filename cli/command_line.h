@@ -15,7 +15,7 @@ struct CommandLine {
     EncodingChoice encoding = EncodingChoice::Detect;
     char separator = 0;       // 0: commas, unless the header is split otherwise
     std::string path;         // empty: standard input
-    std::string outputPath;   // empty: standard output
+    std::string outputPath;   // empty: standard output (also -o -)
     std::string reportPath;   // --report: the calc sheet; empty: none
     std::string project;      // --project: the project the sheet names
     DesignDefaults design;    // --grade, --min-leg, --min-thickness

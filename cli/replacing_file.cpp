@@ -1,28 +1,34 @@
 #include "cli/replacing_file.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 
 #ifdef _WIN32
 
 #include "io/byte_streams.h"
 
-#include <fcntl.h>
-#include <io.h>
-#include <sys/stat.h>
 #include <windows.h>
 
 namespace {
 
-std::FILE* CreateNewFile(const std::string& name) {
-    const int handle = _wopen(WidePath(name).c_str(), _O_CREAT | _O_EXCL | _O_RDWR | _O_BINARY,
-                              _S_IREAD | _S_IWRITE);
-    return handle < 0 ? nullptr : _fdopen(handle, "w+b");
+std::FILE* OpenDirectly(const std::string& path) { return _wfopen(WidePath(path).c_str(), L"wb"); }
+
+std::string TemporaryFolder() {
+    wchar_t folder[MAX_PATH + 1];
+    const DWORD length = GetTempPathW(MAX_PATH + 1, folder);
+    if (length == 0 || length > MAX_PATH) {
+        return std::string();
+    }
+    const int size = WideCharToMultiByte(CP_UTF8, 0, folder, static_cast<int>(length), nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, folder, static_cast<int>(length), &text[0], size, nullptr, nullptr);
+    return text;
 }
 
-void RemoveFile(const std::string& name) { _wremove(WidePath(name).c_str()); }
+void KeepOwnerAndMode(std::FILE*, const FileFacts&) {}  // the folder's ACL decides
 
-bool ReplaceFile(const std::string& from, const std::string& to, std::string& reason) {
+bool ReplaceTarget(const std::string& from, const std::string& to, std::string& reason) {
     if (MoveFileExW(WidePath(from).c_str(), WidePath(to).c_str(), MOVEFILE_REPLACE_EXISTING)) {
         return true;
     }
@@ -39,22 +45,35 @@ bool ReplaceFile(const std::string& from, const std::string& to, std::string& re
 #else
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-std::FILE* CreateNewFile(const std::string& name) {
-    const int handle = open(name.c_str(), O_RDWR | O_CREAT | O_EXCL, 0666);
-    std::FILE* file = handle < 0 ? nullptr : fdopen(handle, "w+b");
+std::FILE* OpenDirectly(const std::string& path) {
+    const int handle = open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    std::FILE* file = handle < 0 ? nullptr : fdopen(handle, "wb");
     if (handle >= 0 && file == nullptr) {
         close(handle);
     }
     return file;
 }
 
-void RemoveFile(const std::string& name) { std::remove(name.c_str()); }
+std::string TemporaryFolder() {
+    const char* folder = std::getenv("TMPDIR");
+    return std::string(folder != nullptr && *folder != '\0' ? folder : "/tmp") + "/";
+}
 
-bool ReplaceFile(const std::string& from, const std::string& to, std::string& reason) {
+void KeepOwnerAndMode(std::FILE* file, const FileFacts& facts) {
+    const int handle = fileno(file);
+    // Not root, a file of another owner: EPERM, and it becomes ours.
+    if (fchown(handle, static_cast<uid_t>(facts.owner), static_cast<gid_t>(facts.group)) != 0) {
+        errno = 0;
+    }
+    fchmod(handle, static_cast<mode_t>(facts.mode));
+}
+
+bool ReplaceTarget(const std::string& from, const std::string& to, std::string& reason) {
     if (std::rename(from.c_str(), to.c_str()) == 0) {
         return true;
     }
@@ -66,63 +85,97 @@ bool ReplaceFile(const std::string& from, const std::string& to, std::string& re
 
 #endif
 
-namespace {
-
-// `target` with ".new" (".new2" from the second attempt on) before the
-// extension of its file name.
-std::string NewFileName(const std::string& target, int attempt) {
-    const std::size_t nameStart = target.find_last_of("/\\") + 1;  // 0 when there is no folder
-    std::size_t dot = target.rfind('.');
-    if (dot == std::string::npos || dot <= nameStart) {
-        dot = target.size();
-    }
-    return target.substr(0, dot) + ".new" + (attempt > 1 ? std::to_string(attempt) : "") +
-           target.substr(dot);
-}
-
-}  // namespace
-
-ReplacingFile::~ReplacingFile() {
-    if (file_ != nullptr) {
-        std::fclose(file_);
-    }
-    if (!done_ && !newName_.empty()) {
-        RemoveFile(newName_);
-    }
-}
+ReplacingFile::ReplacingFile(const std::string& name, const FileFacts& facts)
+    : name_(name), facts_(facts), names_(facts.path) {}
 
 bool ReplacingFile::Open(std::string& error) {
-    constexpr int kAttempts = 100;
-    for (int attempt = 1; attempt <= kAttempts; ++attempt) {
-        const std::string name = NewFileName(target_, attempt);
-        file_ = CreateNewFile(name);
-        if (file_ != nullptr) {
-            newName_ = name;
-            return true;
+    switch (facts_.kind) {
+    case FileKind::Directory:
+        error = name_ + ": is a directory, not a file to write";
+        return false;
+    case FileKind::BlockDevice:
+        error = name_ + ": is a block device, not a file to write";
+        return false;
+    case FileKind::Unknown:
+        error = name_ + ": cannot write there: " + facts_.error;
+        return false;
+    case FileKind::Stream:
+        direct_ = OpenDirectly(facts_.path);
+        if (direct_ == nullptr) {
+            error = name_ + ": cannot open: " + std::strerror(errno);
         }
-        if (errno != EEXIST) {
-            error = name + ": cannot create: " + std::strerror(errno);
-            return false;
-        }
+        return direct_ != nullptr;
+    case FileKind::Regular:
+    case FileKind::Missing:
+        break;
     }
-    error = NewFileName(target_, kAttempts) + " and the names before it are all taken";
-    return false;
-}
-
-bool ReplacingFile::Commit(std::string& error) {
-    const bool closed = std::fclose(file_) == 0;
-    const int closeError = errno;
-    file_ = nullptr;
-    if (!closed) {
-        error = newName_ + ": cannot write: " + std::strerror(closeError);
+    if (!scratch_.Create(names_, names_.extension, error)) {
+        error = name_ + ": cannot create: " + error;
         return false;
     }
+    if (facts_.kind == FileKind::Regular) {
+        KeepOwnerAndMode(scratch_.Stream(), facts_);
+    }
+    return true;
+}
+
+bool ReplacingFile::CreateBeside(ScratchFile& file, const std::string& suffix, std::string& error) const {
+    // Nothing can be made beside a device: the system's scratch folder then.
+    if (!file.Create(WritesDirectly() ? OwnNames(TemporaryFolder() + names_.stem) : names_, suffix, error)) {
+        error = name_ + ": cannot create its scratch file: " + error;
+        return false;
+    }
+    return true;
+}
+
+bool ReplacingFile::Finish(std::string& error) {
     std::string reason;
-    done_ = true;
-    if (!ReplaceFile(newName_, target_, reason)) {
-        error = target_ + ": cannot replace it (" + reason + "); it is left as it was, and the new output is in " +
+    if (direct_ != nullptr) {
+        const bool closed = std::fclose(direct_) == 0;
+        direct_ = nullptr;
+        if (!closed) {
+            error = name_ + ": cannot write: " + std::strerror(errno);
+        }
+        return closed;
+    }
+    if (!scratch_.Close(reason)) {
+        error = scratch_.Name() + ": cannot write: " + reason;
+        scratch_.Remove();
+        return false;
+    }
+    if (!scratch_.RenameToNew(names_, newName_, reason)) {
+        error = scratch_.Name() + ": cannot rename it to " + newName_ + ": " + reason;
+        scratch_.Remove();
+        return false;
+    }
+    return true;
+}
+
+bool ReplacingFile::Commit(std::string& error, std::string& note) {
+    if (!Finish(error)) {
+        return false;
+    }
+    if (WritesDirectly()) {
+        return true;
+    }
+    std::string reason;
+    if (!ReplaceTarget(newName_, facts_.path, reason)) {
+        error = name_ + ": cannot replace it (" + reason + "); it is left as it was, and the new output is in " +
                 newName_;
         return false;
     }
+    if (facts_.kind == FileKind::Regular && facts_.links > 1) {
+        const unsigned long others = facts_.links - 1;
+        note = name_ + ": replaced; its " + std::to_string(others) + (others == 1 ? " other name" : " other names") +
+               " (hard links) keep the old rows";
+    }
+    return true;
+}
+
+bool ReplacingFile::Keep(std::string& where) {
+    if (!Finish(where)) {
+        return false;
+    }
+    where = newName_;
     return true;
 }

@@ -1,39 +1,53 @@
-// Output that takes the place of a file only when it is finished: written
-// to a new file in the same folder, then renamed over the target. A run
-// that fails leaves the target as it was; when the target cannot be
-// replaced (on Windows, while a spreadsheet has it open) the finished
-// output stays under the new file's name. One never committed is a scratch
-// file beside the target, removed when done: the new file reads too.
+// An output file that takes the place of what is at its name only when it
+// is finished. What sits there decides how: a regular file (or nothing) is
+// written as a scratch file beside it, renamed to the .new name once
+// complete and then over it, keeping its permission bits and, where the
+// process may, its owner; through a symlink, the file it points at is the
+// one replaced. A character device, FIFO or socket is written directly,
+// like standard output. A directory or block device is refused. A run
+// that fails leaves the target as it was.
 #ifndef BRACING_CLI_REPLACING_FILE_H
 #define BRACING_CLI_REPLACING_FILE_H
+
+#include "cli/file_identity.h"
+#include "cli/scratch_file.h"
 
 #include <cstdio>
 #include <string>
 
 class ReplacingFile {
 public:
-    explicit ReplacingFile(const std::string& target) : target_(target) {}  // UTF-8
-    ~ReplacingFile();  // removes the new file unless Commit() put it in place or kept it
+    // `name` as the user gave it (UTF-8), `facts` what LookAt found there.
+    ReplacingFile(const std::string& name, const FileFacts& facts);
+    ~ReplacingFile() = default;  // the scratch file goes unless put in place or kept
     ReplacingFile(const ReplacingFile&) = delete;
     ReplacingFile& operator=(const ReplacingFile&) = delete;
 
-    // Creates the new file, named like the target with .new (or .new2 and
-    // so on, when that is taken) before its extension. On failure returns
-    // false and says why in `error`.
+    // On failure returns false and says why in `error`.
     bool Open(std::string& error);
-    std::FILE* Stream() const { return file_; }
-    const std::string& NewName() const { return newName_; }
+    std::FILE* Stream() const { return direct_ != nullptr ? direct_ : scratch_.Stream(); }
+    bool WritesDirectly() const { return facts_.kind == FileKind::Stream; }
+    // A scratch file beside the target, named after it (the sheet's pages).
+    bool CreateBeside(ScratchFile& file, const std::string& suffix, std::string& error) const;
 
-    // Closes the new file and renames it over the target. On failure says
-    // why in `error`: the new file is removed when it could not be
-    // finished, and kept when only the target could not be replaced.
-    bool Commit(std::string& error);
+    // Finishes the output and puts it in place of the target. On failure
+    // says in `error` why and what became of the output: removed when it
+    // could not be finished, kept under the .new name when only the target
+    // could not be replaced. `note` tells of other names of the file.
+    bool Commit(std::string& error, std::string& note);
+    // Finishes the output under the .new name and leaves the target alone;
+    // `where` is that name, or why it could not be kept.
+    bool Keep(std::string& where);
 
 private:
-    std::string target_;
+    bool Finish(std::string& error);
+
+    std::string name_;
+    FileFacts facts_;
+    OwnNames names_;
+    ScratchFile scratch_;
+    std::FILE* direct_ = nullptr;
     std::string newName_;
-    std::FILE* file_ = nullptr;
-    bool done_ = false;  // the new file is in place, or kept
 };
 
 #endif

@@ -1,24 +1,36 @@
 #include "cli/run_check.h"
 
 #include "bracing_version.h"
-#include "io/byte_streams.h"
 #include "batch/check_bays.h"
+#include "batch/section_table_text.h"
 #include "cli/command_line.h"
+#include "cli/file_identity.h"
 #include "cli/help_text.h"
 #include "cli/replacing_file.h"
 #include "cli/run_date.h"
+#include "io/byte_streams.h"
 #include "report/html/sheet_sink.h"
-#include "batch/section_table_text.h"
 
 #include <cerrno>
 #include <cstring>
 
 namespace {
 
+// Puts `file` in place; says what went wrong and what became of it.
+bool CommitOrSay(ReplacingFile& file, std::FILE* err) {
+    std::string error;
+    std::string note;
+    const bool done = file.Commit(error, note);
+    if (!done || !note.empty()) {
+        std::fprintf(err, "%s\n", done ? note.c_str() : error.c_str());
+    }
+    return done;
+}
+
 // --sections: the angle table to standard output or -o FILE.
 int WriteSections(const CommandLine& line, std::FILE* out, std::FILE* err) {
-    ReplacingFile file(line.outputPath);
     const bool toFile = !line.outputPath.empty();
+    ReplacingFile file(line.outputPath, toFile ? LookAt(line.outputPath) : FileFacts());
     std::string error;
     if (toFile && !file.Open(error)) {
         std::fprintf(err, "%s\n", error.c_str());
@@ -35,11 +47,23 @@ int WriteSections(const CommandLine& line, std::FILE* out, std::FILE* err) {
             return kCheckFailed;
         }
     }
-    if (toFile && !file.Commit(error)) {
-        std::fprintf(err, "%s\n", error.c_str());
-        return kCheckFailed;
+    return !toFile || CommitOrSay(file, err) ? kCheckDone : kCheckFailed;
+}
+
+// Files named twice: --report over -o or the input is a mistake; -o over
+// the input is a check of results in place. Empty when all is well.
+std::string NamedTwice(const CommandLine& line, const FileFacts& input, const FileFacts& output,
+                       const FileFacts& report) {
+    if (line.reportPath.empty()) {
+        return std::string();
     }
-    return kCheckDone;
+    if (!line.outputPath.empty() && SameFile(report, output)) {
+        return "--report and -o name the same file, " + line.reportPath;
+    }
+    if (!line.path.empty() && SameFile(report, input)) {
+        return "--report names the input, " + line.reportPath;
+    }
+    return std::string();
 }
 
 }  // namespace
@@ -59,6 +83,18 @@ int RunBracingCheck(const std::vector<std::string>& arguments, std::FILE* in, st
     if (line.sections) {
         return WriteSections(line, out, err);
     }
+    const bool toFile = !line.outputPath.empty();
+    const bool toReport = !line.reportPath.empty();
+    const FileFacts inputFacts = line.path.empty() ? LookAtStream(in) : LookAt(line.path);
+    const FileFacts outputFacts = toFile ? LookAt(line.outputPath) : FileFacts();
+    const FileFacts reportFacts = toReport ? LookAt(line.reportPath) : FileFacts();
+    error = NamedTwice(line, inputFacts, outputFacts, reportFacts);
+    if (!error.empty()) {
+        std::fprintf(err, "bracing-check: %s (try --help)\n", error.c_str());
+        return kCheckFailed;
+    }
+    const bool inPlace = toFile && outputFacts.kind == FileKind::Regular && SameFile(outputFacts, inputFacts);
+
     CheckOptions options;
     options.byteOrderMark = line.byteOrderMark;
     options.separatorGiven = line.separator != 0;
@@ -72,15 +108,13 @@ int RunBracingCheck(const std::vector<std::string>& arguments, std::FILE* in, st
         }
         options.inputName = line.path;
     }
-    // -o and --report: new files put in place when the run got through; the
-    // sheet's pages wait in a scratch file beside it.
-    ReplacingFile file(line.outputPath);
-    ReplacingFile report(line.reportPath);
-    ReplacingFile pages(line.reportPath + ".pages");
-    const bool toFile = !line.outputPath.empty();
-    const bool toReport = !line.reportPath.empty();
+    // -o and --report: put in place when the run got through; the sheet's
+    // pages wait in a scratch file beside it.
+    ReplacingFile file(line.outputPath, outputFacts);
+    ReplacingFile report(line.reportPath, reportFacts);
+    ScratchFile pages;
     if ((toFile && !file.Open(error)) ||
-        (toReport && (!report.Open(error) || !pages.Open(error)))) {
+        (toReport && (!report.Open(error) || !report.CreateBeside(pages, ".pages", error)))) {
         std::fprintf(err, "%s\n", error.c_str());
         if (input != in) {
             std::fclose(input);
@@ -101,7 +135,7 @@ int RunBracingCheck(const std::vector<std::string>& arguments, std::FILE* in, st
         options.sheet = &sheet;
         options.sheetName = line.reportPath;
     }
-    CheckOutcome outcome{kCheckDone, false};
+    CheckOutcome outcome{kCheckDone, false, false};
     {
         FileSource source(input);
         InputDecoder decoder(source, line.encoding);
@@ -114,21 +148,36 @@ int RunBracingCheck(const std::vector<std::string>& arguments, std::FILE* in, st
     if (input != in) {
         std::fclose(input);
     }
-    bool gotThrough = outcome.headerWritten && outcome.exit != kCheckFailed;
-    if (gotThrough && toFile && !file.Commit(error)) {
-        std::fprintf(err, "%s\n", error.c_str());
+    pages.Remove();
+    const bool gotThrough = outcome.headerWritten && outcome.exit != kCheckFailed;
+    bool keepNew = false;  // the finished outputs wait under their .new names
+    if (gotThrough && toFile && inPlace && !outcome.everyLineCarried) {
+        std::string where;
+        keepNew = true;
         outcome.exit = kCheckFailed;
-        gotThrough = false;
-    } else if (gotThrough && toReport && !report.Commit(error)) {
-        std::fprintf(err, "%s\n", error.c_str());
-        return kCheckFailed;
+        if (file.Keep(where)) {
+            std::fprintf(err, "%s: is the input, and not every line of it is in the output (see above); "
+                         "it is left as it was, and the new output is in %s\n", line.outputPath.c_str(),
+                         where.c_str());
+        } else {
+            std::fprintf(err, "%s\n", where.c_str());
+        }
+    } else if (gotThrough && toFile && !CommitOrSay(file, err)) {
+        keepNew = true;
+        outcome.exit = kCheckFailed;
     }
-    // A failed Commit has said what became of the -o file.
-    if (!gotThrough && toFile && file.Stream() != nullptr) {
-        std::fprintf(err, "%s: left as it was\n", line.outputPath.c_str());
+    if (gotThrough && toReport && keepNew && !report.WritesDirectly()) {
+        std::string where;
+        const bool kept = report.Keep(where);
+        std::fprintf(err, kept ? "%s: left as it was, beside the output; the new sheet is in %s\n" : "%.0s%s\n",
+                     line.reportPath.c_str(), where.c_str());
+    } else if (gotThrough && toReport && !keepNew && !CommitOrSay(report, err)) {
+        outcome.exit = kCheckFailed;
     }
-    if (!gotThrough && toReport) {
-        std::fprintf(err, "%s: left as it was\n", line.reportPath.c_str());
+    for (const ReplacingFile* left : {&file, &report}) {
+        if (!gotThrough && left->Stream() != nullptr && !left->WritesDirectly()) {
+            std::fprintf(err, "%s: left as it was\n", (left == &file ? line.outputPath : line.reportPath).c_str());
+        }
     }
     return outcome.exit;
 }

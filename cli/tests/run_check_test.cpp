@@ -1,6 +1,7 @@
 #include "cli/run_check.h"
 
 #include "cli/help_text.h"
+#include "cli/scratch_cleanup.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +10,18 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <thread>
 #include <vector>
+
+#ifndef _WIN32
+#include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -55,6 +66,25 @@ void RemoveFiles(const std::vector<std::string>& names) {
     }
 }
 
+// The names in the current folder that start with `prefix`, each followed by a space.
+std::string NamesStartingWith(const std::string& prefix) {
+    std::string names;
+    for (const auto& entry : std::filesystem::directory_iterator(".")) {
+        const std::string name = entry.path().filename().u8string();
+        if (name.compare(0, prefix.size(), prefix) == 0) {
+            names += name + " ";
+        }
+    }
+    return names;
+}
+
+// What an earlier run that failed left behind would change the names.
+void RemoveStartingWith(const std::string& prefix) {
+    for (std::string name; !(name = NamesStartingWith(prefix)).empty();) {
+        RemoveFiles({name.substr(0, name.find(' '))});
+    }
+}
+
 struct ProgramRun {
     int exit;
     std::string out;
@@ -89,7 +119,7 @@ TEST(RunCheck, HelpAndByteOrderMarkThroughTheProgram) {
     }
     for (const char* listed : {" -h,", " --  ", " -o FILE", "--encoding utf-8|gbk|utf-16", "--separator ,|;|tab",
                                " --bom ", "--no-bom", "--report FILE.html", "--project NAME", "退出码 Exit status",
-                               "  2  "}) {
+                               "  2  ", "129、130、143", "-o - "}) {
         EXPECT_NE(std::strstr(kHelpText, listed), nullptr) << listed;
     }
     const ProgramRun bom = RunProgram({"--bom"}, kInput);
@@ -116,64 +146,168 @@ TEST(RunCheck, SectionsAndDesignOptionsThroughTheProgram) {
 }
 
 TEST(RunCheck, AnOutputFileIsReplacedOnlyByARunThatGotThrough) {
+    RemoveStartingWith("run_check_test_out.");
     const std::string target = "run_check_test_out.csv";
     const std::string newFile = "run_check_test_out.new.csv";
+    const std::string kept = ": is the input, and not every line of it is in the output (see above); it is left "
+                             "as it was, and the new output is in ";
     RemoveFiles({newFile});
     struct Case {
         const char* why;
         std::vector<std::string> arguments;
-        std::string input;
+        std::string input;   // standard input
+        std::string before;  // the target's
         int exit;
-        std::string file;
-        std::string err;
+        std::string file;     // the target's after
+        std::string newFile;  // <none>: no .new file
+        std::string err;      // how standard error ends
     };
+    const std::string rowLeftOut = kInput + "b,6,8\n";
+    const std::string refusedCell = "bay,H,B,n,T,W,A,i\na,6,8,2,20,30,12,x\n";
     const Case cases[] = {
-        {"a run that succeeds", {"-o", target}, kInput, 0, kOutput, ""},
-        {"a header that cannot be used", {"-o", target}, "H,B\n6,8\n", 1, "old",
-         "<stdin>:1: no column named n (the header must name H, B, n, T, W and either A and i or "
-         "section; names are case-sensitive); the header's fields: \"H\", \"B\"\n" + target + ": left as it was\n"},
-        {"an input that does not open", {"-o", target, "run_check_test_missing.csv"}, "", 2, "old",
+        {"a run that succeeds", {"-o", target}, kInput, "old", 0, kOutput, "<none>", ""},
+        {"-o - is standard output", {"-o", "-"}, kInput, "old", 0, "old", "<none>", ""},
+        {"a header that cannot be used", {"-o", target}, "H,B\n6,8\n", "old", 1, "old", "<none>",
+         "the header's fields: \"H\", \"B\"\n" + target + ": left as it was\n"},
+        {"an input that does not open", {"-o", target, "run_check_test_missing.csv"}, "", "old", 2, "old", "<none>",
          std::string("run_check_test_missing.csv: cannot open: ") + std::strerror(ENOENT) + "\n"},
+        // In place: the input is closed before it is replaced, as Windows needs.
+        {"in place", {"-o", target, target}, "", kInput, 0, kOutput, "<none>", ""},
+        {"in place, a refused cell keeps its text", {"-o", "./" + target, target}, "", refusedCell, 1,
+         RunProgram({}, refusedCell).out, "<none>", "1 row written, 1 of them refused\n"},
+        {"in place, a row left out", {"-o", target, "./" + target}, "", rowLeftOut, 2, rowLeftOut, kOutput,
+         "./" + target + ": 1 row written; 1 row left out\n" + target + kept + newFile + "\n"},
+        {"in place, a quote never closed", {"-o", target, target}, "", kInput + "b,\"6\n", 2, kInput + "b,\"6\n",
+         kOutput, kept + newFile + "\n"},
+        {"in place, a byte not valid", {"-o", target, target}, "", kInput + "\xFF,6,8,2,20,30,12,3\n", 2,
+         kInput + "\xFF,6,8,2,20,30,12,3\n", RunProgram({}, kInput + "\xFF,6,8,2,20,30,12,3\n").out,
+         kept + newFile + "\n"},
     };
     for (const Case& c : cases) {
-        WriteFile(target, "old");
+        WriteFile(target, c.before);
         const ProgramRun run = RunProgram(c.arguments, c.input);
-        EXPECT_EQ(run.exit, c.exit) << c.why;
-        EXPECT_EQ(run.out, "") << c.why;
-        EXPECT_EQ(run.err, c.err) << c.why;
+        EXPECT_EQ(run.exit, c.exit) << c.why << run.err;
+        EXPECT_EQ(run.out, c.file == "old" && c.exit == 0 ? kOutput : "") << c.why;
+        EXPECT_EQ(run.err.substr(run.err.size() - std::min(run.err.size(), c.err.size())), c.err) << c.why;
         EXPECT_EQ(ReadFile(target), c.file) << c.why;
-        EXPECT_EQ(ReadFile(newFile), "<none>") << c.why;
+        EXPECT_EQ(ReadFile(newFile), c.newFile) << c.why;
+        EXPECT_EQ(NamesStartingWith("run_check_test_out.partial-"), "") << c.why;
+        RemoveFiles({newFile});
     }
-    // In place: the input is closed before it is replaced, as Windows needs.
-    WriteFile(target, kInput);
-    const ProgramRun inPlace = RunProgram({"-o", target, target}, "");
-    EXPECT_EQ(inPlace.exit, 0) << inPlace.err;
-    EXPECT_EQ(ReadFile(target), kOutput);
     const ProgramRun noFolder = RunProgram({"-o", "run_check_test_none/out.csv"}, kInput);
     EXPECT_EQ(noFolder.exit, 2);
-    EXPECT_EQ(noFolder.err, std::string("run_check_test_none/out.new.csv: cannot create: ") + std::strerror(ENOENT) + "\n");
+    EXPECT_EQ(noFolder.err.rfind("run_check_test_none/out.csv: cannot create: ", 0), 0u) << noFolder.err;  // the system's reason
     RemoveFiles({target});
 }
 
-TEST(RunCheck, AnOutputFileThatCannotBeReplacedKeepsBoth) {
-    // A folder stands in for a file a spreadsheet holds open; a .new file
-    // from an earlier such run is left alone.
-    const std::string target = "run_check_test_folder.csv";
-    const std::string earlier = "run_check_test_folder.new.csv";
-    const std::string newFile = "run_check_test_folder.new2.csv";
-    RemoveFiles({target, newFile});
-    std::filesystem::create_directory(target);
-    WriteFile(earlier, "earlier");
-    const ProgramRun run = RunProgram({"-o", target}, kInput);
-    EXPECT_EQ(run.exit, 2);
-    EXPECT_EQ(run.err.rfind(target + ": cannot replace it (", 0), 0u) << run.err;
-    EXPECT_NE(run.err.find("); it is left as it was, and the new output is in " + newFile + "\n"),
-              std::string::npos)
-        << run.err;
-    EXPECT_TRUE(std::filesystem::is_directory(target));
-    EXPECT_EQ(ReadFile(newFile), kOutput);
-    EXPECT_EQ(ReadFile(earlier), "earlier");
-    RemoveFiles({target, newFile, earlier});
+TEST(RunCheck, ANameTwiceIsABadOptionAndWritesNothing) {
+    RemoveStartingWith("run_check_test_x");
+    const std::string input = "run_check_test_twice.csv";
+    WriteFile(input, kInput);
+    const std::string same = "bracing-check: --report and -o name the same file, ";
+    const std::string theInput = "bracing-check: --report names the input, ";
+    const struct {
+        std::vector<std::string> arguments;
+        std::string err;
+    } cases[] = {
+        {{"--report", "./run_check_test_x.csv", "-o", "run_check_test_x.csv", input}, same + "./run_check_test_x.csv"},
+        {{"--report", input, "-o", "run_check_test_x.csv", input}, theInput + input},
+        {{"--report", "./" + input, input}, theInput + "./" + input},
+#ifdef _WIN32
+        // Names are case-insensitive here; the file exists or does not yet.
+        {{"--report", "结果.CSV", "-o", "结果.csv", input}, same + "结果.CSV"},
+        {{"--report", ".\\结果.csv", "-o", "结果.csv", input}, same + ".\\结果.csv"},
+        {{"--report", "RUN_CHECK_TEST_TWICE.CSV", input}, theInput + "RUN_CHECK_TEST_TWICE.CSV"},
+#endif
+    };
+    for (const auto& c : cases) {
+        const ProgramRun run = RunProgram(c.arguments, "");
+        EXPECT_EQ(run.exit, 2) << c.err;
+        EXPECT_EQ(run.err, c.err + " (try --help)\n");
+        EXPECT_EQ(NamesStartingWith("run_check_test_x") + NamesStartingWith("结果"), "") << c.err;
+        EXPECT_EQ(ReadFile(input), kInput) << c.err;
+    }
+    RemoveFiles({input});
+}
+
+TEST(RunCheck, WhatSitsAtTheNameDecidesHowItIsWritten) {
+    RemoveStartingWith("run_check_test_kind.");
+    RemoveStartingWith("null.");
+    namespace fs = std::filesystem;
+    const std::string target = "run_check_test_kind.csv";
+    const std::string real = "run_check_test_kind.real.csv";
+    struct Case {
+        const char* why;
+        std::function<void()> make;  // what is at the target before
+        std::string name;            // -o; the target unless given
+        int exit;
+        std::string err;
+        fs::file_type after;  // at the target
+        std::string real;     // the real file after
+    };
+    [[maybe_unused]] const auto file = [&](const std::string& name, fs::perms perms) {
+        WriteFile(name, "old");
+        fs::permissions(name, perms);
+    };
+    const fs::perms usual = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    const Case cases[] = {
+        {"a folder", [&] { fs::create_directory(target); }, "", 2,
+         target + ": is a directory, not a file to write\n", fs::file_type::directory, "<none>"},
+#ifdef _WIN32
+        {"a device: written directly, nothing made beside it", [] {}, "NUL", 0, "", fs::file_type::not_found, "<none>"},
+#else
+        {"a device: written directly, never replaced", [] {}, "/dev/null", 0, "", fs::file_type::not_found, "<none>"},
+        {"its mode (0640) is kept", [&] { file(target, usual); }, "", 0, "", fs::file_type::regular, "<none>"},
+        {"a symlink is written through", [&] { WriteFile(real, "old"); fs::create_symlink(real, target); }, "", 0,
+         "", fs::file_type::symlink, kOutput},
+        {"a dangling symlink too", [&] { fs::create_symlink(real, target); }, "", 0, "", fs::file_type::symlink,
+         kOutput},
+        {"a symlink to a folder", [&] { fs::create_directory(real); fs::create_symlink(real, target); }, "", 2,
+         target + ": is a directory, not a file to write\n", fs::file_type::symlink, ""},  // the folder reads empty
+        {"a hard link keeps the old rows", [&] { file(real, usual); fs::create_hard_link(real, target); }, "", 0,
+         target + ": replaced; its 1 other name (hard links) keep the old rows\n", fs::file_type::regular, "old"},
+        {"a FIFO is written directly", [&] { fs::remove(target); mkfifo(target.c_str(), 0600); }, "", 0, "",
+         fs::file_type::fifo, "<none>"},
+#endif
+    };
+    for (const Case& c : cases) {
+        std::error_code ignored;
+        fs::remove_all(target, ignored);
+        fs::remove_all(real, ignored);
+        c.make();
+        const std::string name = c.name.empty() ? target : c.name;
+        std::string piped;
+        std::thread reader;  // a FIFO opens for writing only once someone reads it
+        if (c.after == fs::file_type::fifo) {
+            reader = std::thread([&] { piped = ReadFile(target); });
+        }
+        const ProgramRun run = RunProgram({"-o", name}, kInput);
+        if (reader.joinable()) {
+#ifndef _WIN32
+            // A run that failed never opened it: let the reader go.
+            const int writer = open(target.c_str(), O_WRONLY | O_NONBLOCK);
+            if (writer >= 0) {
+                close(writer);
+            }
+#endif
+            reader.join();
+            EXPECT_EQ(piped, kOutput);
+        }
+        EXPECT_EQ(run.exit, c.exit) << c.why;
+        EXPECT_EQ(run.err, c.err) << c.why;
+        EXPECT_EQ(fs::symlink_status(target).type(), c.after) << c.why;
+        EXPECT_EQ(ReadFile(real), c.real) << c.why;
+        if (c.after == fs::file_type::regular) {
+            EXPECT_EQ(ReadFile(target), kOutput) << c.why;
+            EXPECT_EQ(fs::status(target).permissions() & fs::perms::all, usual) << c.why;
+        }
+        EXPECT_EQ(NamesStartingWith("run_check_test_kind.partial") + NamesStartingWith("run_check_test_kind.new") +
+                      NamesStartingWith("NUL.") + NamesStartingWith("null."),
+                  "")
+            << c.why;
+        fs::remove_all(target, ignored);
+        fs::remove_all(real, ignored);
+    }
 }
 
 #ifdef _WIN32
@@ -211,11 +345,9 @@ TEST(RunCheck, AFailedFinalFlushIsAFailureWithItsReason) {
 }
 
 TEST(RunCheck, TheSheetIsReplacedOnlyByARunThatGotThrough) {
+    RemoveStartingWith("run_check_test_sheet.");
     const std::string csv = "run_check_test_sheet.csv";
     const std::string sheet = "run_check_test_sheet.html";
-    const std::vector<std::string> scratch = {"run_check_test_sheet.new.csv", "run_check_test_sheet.new.html",
-                                              "run_check_test_sheet.html.new.pages"};
-    RemoveFiles(scratch);
     struct Case {
         const char* why;
         std::string input;
@@ -242,9 +374,8 @@ TEST(RunCheck, TheSheetIsReplacedOnlyByARunThatGotThrough) {
         for (const std::string& text : c.inSheet) {
             EXPECT_NE(written.find(text), std::string::npos) << c.why << ": " << text;
         }
-        for (const std::string& name : scratch) {
-            EXPECT_EQ(ReadFile(name), "<none>") << c.why << ": " << name;
-        }
+        EXPECT_EQ(NamesStartingWith("run_check_test_sheet.partial") + NamesStartingWith("run_check_test_sheet.new"), "")
+            << c.why;
     }
     RemoveFiles({csv, sheet, "run_check_test_bays.csv"});
     for (const auto& arguments : {std::vector<std::string>{"--sections", "--report", sheet},
@@ -252,3 +383,85 @@ TEST(RunCheck, TheSheetIsReplacedOnlyByARunThatGotThrough) {
         EXPECT_EQ(RunProgram(arguments, kInput).exit, 2) << arguments[0];
     }
 }
+
+TEST(RunCheck, ScratchFilesOfADeadRunGoAndLongNamesFit) {
+    RemoveStartingWith("run_check_test_dead.");
+    // Pid 99999999 is past any system's largest; a live run's files stay.
+    const std::string dead = "run_check_test_dead.partial-99999999";
+    const std::string live = "run_check_test_dead.partial-" + std::to_string(OwnProcessId()) + ".csv";
+    for (const std::string& name : {dead + ".csv", dead + ".pages", dead + "-2.html", live}) {
+        WriteFile(name, "cut short");
+    }
+    const ProgramRun run = RunProgram({"-o", "run_check_test_dead.csv", "--report", "run_check_test_dead.html"}, kInput);
+    EXPECT_EQ(run.exit, 0) << run.err;
+    EXPECT_EQ(NamesStartingWith("run_check_test_dead.partial"), live + " ");
+    EXPECT_EQ(ReadFile("run_check_test_dead.csv"), kOutput);
+    RemoveFiles({live, "run_check_test_dead.csv", "run_check_test_dead.html"});
+    // The longest name a folder takes (255), and one that leaves no room for .partial-<pid>.
+    for (std::size_t length : {255, 240}) {
+        const std::string name = std::string(length - 4, 'x') + ".csv";
+        const ProgramRun longName = RunProgram({"-o", name}, kInput);
+        EXPECT_EQ(longName.exit, 0) << longName.err;
+        EXPECT_EQ(ReadFile(name), kOutput) << length;
+        const std::string shortNames = NamesStartingWith("bracing-");  // beside the program itself
+        EXPECT_EQ(shortNames.find(".partial-") + shortNames.find(".new"), 2 * std::string::npos) << shortNames;
+        RemoveFiles({name});
+    }
+}
+
+#ifndef _WIN32
+TEST(RunCheck, AnInterruptedRunLeavesNoScratchFiles) {
+    RemoveStartingWith("run_check_test_stop.");
+    // The real program, fed through a pipe that stays open, stopped mid-run;
+    // after SIGKILL the next run writing the same file clears up.
+    const std::string csv = "run_check_test_stop.csv";
+    const std::string sheet = "run_check_test_stop.html";
+    const std::string scratch = "run_check_test_stop.partial";
+    std::signal(SIGPIPE, SIG_IGN);
+    const struct {
+        int signal;
+        int status;  // -1: killed, no status
+        std::size_t scratchLeft;
+    } cases[] = {{SIGINT, 130, 0}, {SIGTERM, 143, 0}, {SIGHUP, 129, 0}, {SIGKILL, -1, 3}};
+    for (const auto& c : cases) {
+        WriteFile(csv, "old");
+        WriteFile(sheet, "old");
+        int pipeEnds[2];
+        ASSERT_EQ(pipe(pipeEnds), 0);
+        const pid_t child = fork();
+        if (child == 0) {
+            dup2(pipeEnds[0], 0);
+            close(pipeEnds[1]);
+            execl(BRACING_CHECK_PROGRAM, "bracing-check", "-o", csv.c_str(), "--report", sheet.c_str(), "-",
+                  static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        close(pipeEnds[0]);
+        std::string rows;
+        for (int k = 0; k < 2000; ++k) {
+            rows += "a,6,8,2,20,30,12,3\n";
+        }
+        const auto scratchCount = [&] {
+            const std::string names = NamesStartingWith(scratch);
+            return static_cast<std::size_t>(std::count(names.begin(), names.end(), ' '));
+        };
+        // Rows until the three scratch files (CSV, sheet, pages) are there.
+        ASSERT_GT(write(pipeEnds[1], kInput.data(), kInput.size()), 0);
+        for (int round = 0; round < 500 && scratchCount() < 3; ++round) {
+            ASSERT_GT(write(pipeEnds[1], rows.data(), rows.size()), 0);
+        }
+        kill(child, c.signal);
+        int status = 0;
+        waitpid(child, &status, 0);
+        close(pipeEnds[1]);
+        EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, c.status) << c.signal;
+        EXPECT_EQ(scratchCount(), c.scratchLeft) << NamesStartingWith(scratch);
+        EXPECT_EQ(ReadFile(csv) + ReadFile(sheet), "oldold") << c.signal;
+        EXPECT_EQ(NamesStartingWith("run_check_test_stop.new"), "") << c.signal;
+    }
+    EXPECT_EQ(RunProgram({"-o", csv, "--report", sheet}, kInput).exit, 0);
+    EXPECT_EQ(NamesStartingWith(scratch), "");
+    std::signal(SIGPIPE, SIG_DFL);
+    RemoveFiles({csv, sheet});
+}
+#endif
