@@ -61,10 +61,10 @@ fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
 summary_end=0
 for ((p = 1; p <= pages; p++)); do
-  case ${text[p]} in *个柱撑：*) summary_end=$p ;; esac
+  case ${text[p]} in *行：*未读入*) summary_end=$p ;; esac
   case ${text[p]} in *"第${p}页共${pages}页"*) ;; *) fail "page $p has no \"第 $p 页 共 $pages 页\"" ;; esac
 done
-[ "$summary_end" -gt 0 ] || fail "no summary count (… 个柱撑：…)"
+[ "$summary_end" -gt 0 ] || fail "no summary count (共 … 行：… 未读入 … 行)"
 
 last_bay=$summary_end
 while [ $# -gt 0 ]; do
