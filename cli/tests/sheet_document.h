@@ -24,10 +24,8 @@ struct Element {
 
     std::string Attribute(const std::string& name) const {
         const std::size_t at = (" " + attributes).find(" " + name + "=\"");
-        return at == std::string::npos ? std::string()
-                                       : attributes.substr(at + name.size() + 2,
-                                                           attributes.find('"', at + name.size() + 2) -
-                                                               (at + name.size() + 2));
+        const std::size_t from = at + name.size() + 2;
+        return at == std::string::npos ? std::string() : attributes.substr(from, attributes.find('"', from) - from);
     }
     double Number(const std::string& name) const { return std::strtod(Attribute(name).c_str(), nullptr); }
     bool Is(const std::string& wanted, const std::string& kind = "") const {

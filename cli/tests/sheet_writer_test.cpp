@@ -343,21 +343,17 @@ TEST(Sheet, TrialSectionPageShowsTheDialogsFifteenResults) {
     }
 }
 
-TEST(Sheet, EveryPageComesThroughTheSpool) {
+TEST(Sheet, EveryPageComesThroughTheSpoolAndAFailedWriteIsReported) {
     const Element sheet = Sheet(std::vector<ExampleBay>(40, kWorked));  // far more than one copy block
     EXPECT_EQ(sheet.All("section", "bay").size(), 40u);
     EXPECT_EQ(sheet.All("section", "closing").size(), 1u);
-}
-
-TEST(Sheet, FailedWriteIsReported) {
     const char* const path = "sheet_read_only.tmp";
     std::FILE* made = std::fopen(path, "wb");
     ASSERT_TRUE(made != nullptr && std::fclose(made) == 0);
     std::FILE* readOnly = std::fopen(path, "rb");  // no write gets through
     std::FILE* spool = std::tmpfile();
     ASSERT_TRUE(readOnly != nullptr && spool != nullptr);
-    SheetWriter writer(readOnly, spool, SheetHeading());
-    EXPECT_FALSE(writer.Finish());
+    EXPECT_FALSE(SheetWriter(readOnly, spool, SheetHeading()).Finish());
     std::fclose(readOnly);
     std::fclose(spool);
     std::remove(path);
