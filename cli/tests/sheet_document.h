@@ -65,6 +65,7 @@ inline void ExpectCss(std::string css) {
         const std::string name = std::regex_replace((*it)[1].str(), std::regex(R"(^\s+|\s+$)"), "");
         const std::string value = (*it)[2].str();
         EXPECT_TRUE(std::regex_match(name, std::regex("[a-z-]+"))) << "property " << name;
+        EXPECT_EQ(value.find('+'), std::string::npos) << name << ":" << value;
         std::smatch number;
         if (name != "stroke-width" && name != "flex" && std::regex_search(value, number, bareNumber)) {
             EXPECT_EQ(std::strtod(number.str().c_str(), nullptr), 0.0) << name << ":" << value;
@@ -159,6 +160,9 @@ inline Element ParseSheet(const std::string& html) {
         }
     }
     EXPECT_EQ(open.size(), 1u) << "<" << open.back()->tag << "> is never closed";
+    for (const Element* head : root.All("head")) {  // nothing but the title shows
+        EXPECT_EQ(head->text.find_first_not_of(" \n"), head->text.find(head->All("title")[0]->text)) << head->text;
+    }
     return root;
 }
 

@@ -175,7 +175,7 @@ TEST(Sheet, EachPageHoldsEveryInputAsTypedEveryCriterionWithItsClauseAndTheSketc
          inputs(kInputs, kLimits),
          {"N1 = L·P/B= 10.000 × 25.000 / 8.000= 31.250 kN", "Lx1 = Lx2 = 0.5·L= 0.5 × 10.000= 5.000 m7.4.2",
           "λy = 100·Ly1/ix= 100 × 10.000 / 3.414= 292.9", "λy = 100·Ly2/ix= 100 × 7.000 / 5.593= 125.2",
-          "b 类（表 7.2.1-1）：α1 = 0.65", "ρ = 1（w/t ≤ 14εk）= 13.00 ≤ 14 × 1.000 = 14.00= 1.000",
+          "εk = √(235/fy)= √(235 / 235)= 1.000", "b 类（表 7.2.1-1）：α1 = 0.65", "ρ = 1（w/t ≤ 14εk）= 13.00 ≤ 14 × 1.000 = 14.00= 1.000",
           "L110x7（自动选择） 满足要求（OK），长细比控制，比值 0.976", "次轻的 L80x10 不满足：长细比",
           "次轻的 L150x14 不满足：长细比"}},
         {"typed inputs are shown as typed", typed,
@@ -184,16 +184,16 @@ TEST(Sheet, EachPageHoldsEveryInputAsTypedEveryCriterionWithItsClauseAndTheSketc
                 kLimits),
          {"L63x6 不满足要求（NG），长细比控制，比值 1.728"}},
         {"Q355: class a", q355, inputs(kInputs, {"|钢号|Q355|", kLimits[1], kLimits[2]}),
-         {"a 类（表 7.2.1-1）：α1 = 0.41"}},
+         {"a 类（表 7.2.1-1）：α1 = 0.41", "εk = √(235/fy)= √(235 / 355)= 0.814"}},
         {"no angle passes: the last one tried, and why", hopeless,
          inputs({kInputs[0], kInputs[1], kInputs[2], kInputs[3], "W|风荷载合力|100000|kN"}, kLimits),
          {"按拉杆设计，可选的角钢中没有满足要求的（NG）", "最后试算的 L250x35 不满足：强度 σ1 = ",
-          "> 0.85·f = 174.25 N/mm²"}},
+          "> 0.85·f = 174.25 N/mm²", "σ1 = 1000·N1/(100·A)= 1000 × 62512.500 / (100 × 163.403)= 3825.66 N/mm²"}},
         {"w/t at 14εk takes ρ = 1", edge, inputs(kInputs, kLimits), {"ρ = 1（w/t ≤ 14εk）= 14.00 ≤ 14 × 1.000"}},
         {"a sliver, not to scale", sliver, inputs({kInputs[0], "B|柱撑宽度|240|m", kInputs[2], kInputs[3], kInputs[4]}, kLimits),
          {"柱撑示意图（过于细长，未按比例）"}},
         {"trial section: the dialog's inputs", kTrial,
-         inputs(kInputs, {"A|验算截面积|12|cm²", "i|验算回转半径|3|cm"}), {"u = φ(λn)，b 类= 0.1403附录 D"}},
+         inputs(kInputs, {"A|验算截面积|12|cm²", "i|验算回转半径|3|cm"}), {"λn = λ/93.014= 233.3 / 93.014= 2.509附录 D", "u = φ(λn)，b 类= 0.1403附录 D"}},
     };
     // What a design case's criteria are judged by.
     const std::vector<std::string> kClauses = {"长细比 λ1 = max(λx, λy)|表 7.4.7", "强度 σ1|7.6.1",
@@ -249,6 +249,13 @@ TEST(Sheet, SketchIsDrawnToScaleWithItsDimensions) {
         EXPECT_NEAR((columns[0][1] - strut[1]) / (strut[2] - strut[0]), c.heightOverWidth, 0.01 * c.heightOverWidth)
             << c.H << "x" << c.B;
         EXPECT_NEAR((strut[0] + strut[2]) / 2, 190.0, 0.1) << "centred in its frame";
+        // The load pushes on the top right node, from outside, through a triangular head.
+        const auto load = Lines(svg, "load")[0];
+        EXPECT_TRUE(std::min(load[0], load[2]) > strut[2] && load[1] == strut[1]) << c.H << "x" << c.B;
+        double head[6];
+        ASSERT_EQ(std::sscanf(svg.All("polygon")[0]->Attribute("points").c_str(), "%lf,%lf %lf,%lf %lf,%lf", &head[0],
+                              &head[1], &head[2], &head[3], &head[4], &head[5]), 6);
+        EXPECT_GT(std::abs((head[2] - head[0]) * (head[5] - head[1]) - (head[4] - head[0]) * (head[3] - head[1])), 50.0);
         // Each end of a dimension line has a 45° tick and an extension line through it.
         const auto ticks = Lines(svg, "tick");
         const auto dims = Lines(svg, "dim");
@@ -270,15 +277,20 @@ TEST(Sheet, SketchIsDrawnToScaleWithItsDimensions) {
                     return (t[0] + t[2]) / 2 == x && (t[1] + t[3]) / 2 == y && t[2] - t[0] == 8 && t[1] - t[3] == 8;
                 })) << c.H << "x" << c.B << ": tick at " << x << "," << y;
                 EXPECT_TRUE(std::any_of(dims.begin(), dims.end(), [&](const std::vector<double>& e) {
-                    return vertical ? e[1] == y && e[3] == y && std::min(e[0], e[2]) < x && std::max(e[0], e[2]) > x
-                                    : e[0] == x && e[2] == x && std::min(e[1], e[3]) < y && std::max(e[1], e[3]) > y;
+                    // ... which stays clear of the bay it measures
+                    return vertical ? e[1] == y && e[3] == y && std::min(e[0], e[2]) < x && std::max(e[0], e[2]) > x &&
+                                          std::max(e[0], e[2]) < strut[0]
+                                    : e[0] == x && e[2] == x && std::min(e[1], e[3]) < y && std::max(e[1], e[3]) > y &&
+                                          std::min(e[1], e[3]) > columns[0][1];
                 })) << c.H << "x" << c.B << ": extension line through " << x << "," << y;
             }
-            // Its label sits at its middle, beside it.
+            // Its label sits at its middle, beside it: left of H, written upwards; below B.
             const double middle = vertical ? (dim[1] + dim[3]) / 2 : (dim[0] + dim[2]) / 2;
             const auto labels = svg.All("text");
             EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [&](const Element* t) {
                 return std::abs((vertical ? t->Number("y") : t->Number("x")) - middle) <= 0.1 &&
+                       (vertical ? t->Number("x") < dim[0] && !t->Attribute("transform").empty()
+                                 : t->Number("y") > dim[1]) &&
                        t->text.rfind(vertical ? "H = " : "B = ", 0) == 0;
             })) << c.H << "x" << c.B;
         }
