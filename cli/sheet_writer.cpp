@@ -83,7 +83,7 @@ bool SheetWriter::Finish() {
     html_ += "，未计算 " + std::to_string(refused) + " 个（参数有误，无计算页），未读入 " +
              std::to_string(unreadLines_) + " 行。</p>\n";
     if (unreadLines_ > 0) {
-        // Said where a reviewer reads first: the sheet is not the whole input.
+        // In bold and boxed: a reviewer must not take the sheet for the whole input.
         html_ += "<p class=\"incomplete\">本计算书不完整：输入中有 " + std::to_string(unreadLines_) +
                  " 行未读入，其中的柱撑未计算（见汇总表中的“未读入”行）。</p>\n";
     }
