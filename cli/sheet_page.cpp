@@ -1,7 +1,9 @@
 #include "sheet_page.h"
 
+#include "cell_space.h"
 #include "design_texts.h"
 #include "grade_text.h"
+#include "html_text.h"
 #include "sheet_calc.h"
 #include "sheet_design.h"
 #include "sheet_sketch.h"
@@ -29,8 +31,11 @@ void AppendInputs(std::string& html, const SheetBay& bay) {
     const int count = bay.design == nullptr ? kInputFieldCount : kInputFieldCount - 2;
     for (int k = 0; k < count; ++k) {
         const InputField& field = kInputFields[k];
-        AppendRow(html, field.symbol, kInputNames[k], Number(bay.inputs.*(field.value), 3),
-                  UnitText(field.unit));
+        // As typed: the value read is exactly this text, where a rounded
+        // one could hide a small crane force.
+        std::string typed;
+        AppendIsolated(typed, TrimCellSpace(bay.cells[k]));
+        AppendRow(html, field.symbol, kInputNames[k], typed, UnitText(field.unit));
     }
     if (bay.design != nullptr) {
         const SheetDesign& d = *bay.design;

@@ -357,8 +357,8 @@ TEST(RunCheck, TheSheetIsReplacedOnlyByARunThatGotThrough) {
     };
     const Case cases[] = {
         {"a run that succeeds", kInput + "\"x\",0,8,2,20,30,12,3\n", 0, "",
-         {"<title>P &lt;1&gt; 柱间支撑计算书</title>", "<td>run_check_test_bays.csv</td>", "id=\"bay-2\"",
-          ">参数不能为负数和零</td>", "</html>\n"}},
+         {"P &lt;1&gt;\u2069 柱间支撑计算书</title>", "<bdi>run_check_test_bays.csv</bdi>", "id=\"bay-2\"",
+          "参数不能为负数和零</bdi>", "</html>\n"}},
         {"a header that cannot be used", "H,B\n6,8\n", 1,
          csv + ": left as it was\n" + sheet + ": left as it was\n", {"old"}},
     };
