@@ -5,6 +5,8 @@
 
 #include "batch/sheet_bay.h"
 
+#include <string_view>
+
 class BaySink {
 public:
     virtual ~BaySink() = default;
@@ -12,6 +14,8 @@ public:
     virtual void Begin(bool designCheck) = 0;
     // Every row written, refused ones included.
     virtual void Add(const SheetBay& bay) = 0;
+    // Input lines that made no row, with the reason standard error gives.
+    virtual void LeaveOut(long fromLine, long toLine, std::string_view reason) = 0;
     // After the last row. False when any write failed.
     virtual bool Finish() = 0;
     // The errno of the first failure.

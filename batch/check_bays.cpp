@@ -86,6 +86,7 @@ private:
     void ReportDecoding();
     void ReportSummary();
     void CheckRow(const CsvRecord& row);
+    void LeaveOut(const std::string& text);
     void BeginSheet(const CsvRecord& header);
 
     CsvReader& reader_;
@@ -175,12 +176,19 @@ void Checker::ReportDecoding() {
     input.ClearInvalidLines();
 }
 
+// The record just read, left out: said on standard error and on the sheet.
+void Checker::LeaveOut(const std::string& text) {
+    ++counts_.leftOut;
+    problems_.Row(reader_.RecordLine(), text);
+    if (sheet_) {
+        sheet_->LeaveOut(reader_.RecordLine(), reader_.RecordLine(), text);
+    }
+}
+
 void Checker::CheckRow(const CsvRecord& row) {
     if (row.size() != table_.ColumnCount()) {
-        ++counts_.leftOut;
-        problems_.Row(reader_.RecordLine(), Counted(static_cast<long>(row.size()), "field") +
-                                                " where the header has " +
-                                                std::to_string(table_.ColumnCount()) + "; row left out");
+        LeaveOut(Counted(static_cast<long>(row.size()), "field") + " where the header has " +
+                 std::to_string(table_.ColumnCount()) + "; row left out");
         return;
     }
     refusal_.Clear();
@@ -256,15 +264,20 @@ CheckOutcome Checker::Run() {
             }
             break;
         case CsvStatus::TooLong:
-            ++counts_.leftOut;
-            problems_.Row(reader_.RecordLine(), "row " + LimitsText() + "; left out");
+            LeaveOut("row " + LimitsText() + "; left out");
             break;
         case CsvStatus::UnterminatedQuote:
             counts_.unreadFrom = reader_.OpenQuoteLine();
             counts_.unreadTo = reader_.LastLine();
-            problems_.At(counts_.unreadFrom, UnclosedQuoteText(reader_, header) + "; lines " +
-                                                 std::to_string(counts_.unreadFrom) + " to " +
-                                                 std::to_string(counts_.unreadTo) + " are left out");
+            {
+                const std::string text = UnclosedQuoteText(reader_, header) + "; lines " +
+                                         std::to_string(counts_.unreadFrom) + " to " +
+                                         std::to_string(counts_.unreadTo) + " are left out";
+                problems_.At(counts_.unreadFrom, text);
+                if (sheet_) {
+                    sheet_->LeaveOut(counts_.unreadFrom, counts_.unreadTo, text);
+                }
+            }
             reading = false;
             break;
         case CsvStatus::ReadError:

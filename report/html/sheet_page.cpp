@@ -1,7 +1,9 @@
 #include "report/html/sheet_page.h"
 
+#include "io/cell_space.h"
 #include "batch/design_texts.h"
 #include "batch/grade_text.h"
+#include "report/html/html_text.h"
 #include "report/html/sheet_calc.h"
 #include "report/html/sheet_design.h"
 #include "report/html/sheet_sketch.h"
@@ -29,8 +31,11 @@ void AppendInputs(std::string& html, const SheetBay& bay) {
     const int count = bay.design == nullptr ? kInputFieldCount : kInputFieldCount - 2;
     for (int k = 0; k < count; ++k) {
         const InputField& field = kInputFields[k];
-        AppendRow(html, field.symbol, kInputNames[k], Number(bay.inputs.*(field.value), 3),
-                  UnitText(field.unit));
+        // As typed: the value read is exactly this text, where a rounded
+        // one could hide a small crane force.
+        std::string typed;
+        AppendIsolated(typed, TrimCellSpace(bay.cells[k]));
+        AppendRow(html, field.symbol, kInputNames[k], typed, UnitText(field.unit));
     }
     if (bay.design != nullptr) {
         const SheetDesign& d = *bay.design;

@@ -23,6 +23,9 @@ public:
         writer_.emplace(file_, spool_, heading_);
     }
     void Add(const SheetBay& bay) override { writer_->Add(bay); }
+    void LeaveOut(long fromLine, long toLine, std::string_view reason) override {
+        writer_->LeaveOut(fromLine, toLine, reason);
+    }
     bool Finish() override { return writer_->Finish(); }
     int ErrorNumber() const override { return writer_->ErrorNumber(); }
 

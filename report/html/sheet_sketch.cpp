@@ -33,13 +33,44 @@ void Dimension(std::string& svg, double x1, double y1, double x2, double y2) {
     Line(svg, "tick", x2 - 4.0, y2 + 4.0, x2 + 4.0, y2 - 4.0);
 }
 
-// `rotate`: written upwards, along a vertical dimension.
+// Drawing units of the whole sketch, labels included.
+constexpr double kWidth = 440.0;
+constexpr double kHeight = 330.0;
+constexpr double kFontSize = 14.0;  // as the style sheet sets svg text
+// Widths of a character, in font sizes: Latin digits and letters are
+// narrower than Chinese ones.
+constexpr double kNarrowWidth = 0.6;
+constexpr double kWideWidth = 1.0;
+
+double TextWidth(const std::string& text) {
+    double width = 0.0;
+    for (const char c : text) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        if (u < 0x80) {
+            width += kNarrowWidth * kFontSize;
+        } else if ((u & 0xC0) != 0x80) {
+            width += kWideWidth * kFontSize;
+        }
+    }
+    return width;
+}
+
+// `rotate`: written upwards, along a vertical dimension. A label longer
+// than the room up to the sketch's edge is squeezed into it, so that a
+// long number never spills out of the drawing.
 void Label(std::string& svg, double x, double y, const char* anchor, const std::string& text,
            bool rotate = false) {
+    const double along = rotate ? y : x;       // where the text runs from
+    const double edge = rotate ? kHeight : kWidth;
+    const bool middle = std::string(anchor) == "middle";
+    const double room = middle ? 2.0 * std::min(along, edge - along) : edge - along;
     svg += "<text x=\"" + Coordinate(x) + "\" y=\"" + Coordinate(y) + "\" text-anchor=\"" +
            anchor + "\"";
     if (rotate) {
         svg += " transform=\"rotate(-90 " + Coordinate(x) + " " + Coordinate(y) + ")\"";
+    }
+    if (TextWidth(text) > room) {
+        svg += " textLength=\"" + Coordinate(room) + "\" lengthAdjust=\"spacingAndGlyphs\"";
     }
     svg += ">" + text + "</text>\n";
 }
@@ -61,7 +92,8 @@ void AppendBaySketch(std::string& svg, const BracingInputs& inputs) {
     const double yBase = kTop + kBox;
     const double yTop = yBase - h;
 
-    svg += "<figure>\n<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 440 330\" "
+    svg += "<figure>\n<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 " + Coordinate(kWidth) +
+           " " + Coordinate(kHeight) + "\" "
            "role=\"img\" aria-label=\"柱撑示意图\">\n";
     Line(svg, "ground", x0 - 20.0, yBase, x1 + 20.0, yBase);
     Line(svg, "column", x0, yBase, x0, yTop - 12.0);

@@ -1,9 +1,9 @@
 #include "report/html/sheet_summary.h"
 
-#include "ui/number_text.h"
+#include "batch/bay_table.h"
+#include "io/cell_space.h"
 #include "batch/design_texts.h"
 #include "report/html/html_text.h"
-#include "ui/result_rows.h"
 
 #include <cstring>
 
@@ -22,6 +22,9 @@ std::string Cell(const DesignColumn<Check> (&columns)[Count], const char* name,
     }
     return std::string();
 }
+
+// Those after the bay's name, H and B.
+int ResultColumns(bool designCheck) { return designCheck ? kDesignColumns : kDialogColumns; }
 
 std::string Td(const std::string& text, const char* kind = "") {
     return std::string("<td") + kind + ">" + text + "</td>";
@@ -66,7 +69,7 @@ std::string BayTitle(const SheetBay& bay) {
         return "第 " + std::to_string(bay.line) + " 行";
     }
     std::string title;
-    AppendEscaped(title, bay.name);
+    AppendIsolated(title, bay.name);
     return title;
 }
 
@@ -90,21 +93,32 @@ void AppendSummaryRow(std::string& html, const SheetBay& bay, bool designCheck) 
                    : "<a href=\"#bay-" + std::to_string(bay.line) + "\">" + title + "</a>");
     for (int k = 0; k < 2; ++k) {  // H and B as typed
         std::string cell;
-        AppendEscaped(cell, bay.cells[k]);
+        AppendIsolated(cell, TrimCellSpace(bay.cells[k]));
         html += Td(cell, " class=\"num\"");
     }
     if (outcome == BayOutcome::Refused) {
         std::string text;
-        AppendEscaped(text, bay.refusal);
-        html += "<td class=\"refused\" colspan=\"" +
-                std::to_string(designCheck ? kDesignColumns : kDialogColumns) + "\">" + text +
-                "</td>";
+        AppendIsolated(text, bay.refusal);
+        html += "<td class=\"refused\" colspan=\"" + std::to_string(ResultColumns(designCheck)) +
+                "\">" + text + "</td>";
     } else if (bay.design != nullptr) {
         AppendDesignCells(html, *bay.design);
     } else {
         AppendDialogCells(html, bay.results);
     }
     html += "</tr>\n";
+}
+
+void AppendLeftOutRow(std::string& html, long fromLine, long toLine, std::string_view reason,
+                      bool designCheck) {
+    std::string text;
+    AppendIsolated(text, reason);
+    html += "<tr class=\"ng\"><td class=\"mark\">※</td>" +
+            Td(fromLine == toLine ? std::to_string(fromLine)
+                                  : std::to_string(fromLine) + " 至 " + std::to_string(toLine),
+               " class=\"num\"") +
+            "<td class=\"refused\" colspan=\"" + std::to_string(3 + ResultColumns(designCheck)) +
+            "\">未读入：" + text + "</td></tr>\n";
 }
 
 void AppendSummaryEnd(std::string& html) { html += "</tbody>\n</table>\n"; }

@@ -5,6 +5,7 @@
 #include "batch/sheet_bay.h"
 
 #include <string>
+#include <string_view>
 
 enum class BayOutcome {
     Refused,   // no results: the error text instead
@@ -22,6 +23,10 @@ std::string BayTitle(const SheetBay& bay);
 // checks sections.
 void AppendSummaryHead(std::string& html, bool designCheck);
 void AppendSummaryRow(std::string& html, const SheetBay& bay, bool designCheck);
+// Input lines not read (a row of the wrong width, too long, or after a
+// quote never closed), with the reason standard error gives.
+void AppendLeftOutRow(std::string& html, long fromLine, long toLine, std::string_view reason,
+                      bool designCheck);
 void AppendSummaryEnd(std::string& html);
 
 #endif

@@ -13,18 +13,19 @@ h1 { font-size: 22pt; text-align: center; letter-spacing: 0.3em; margin: 10mm 0 
 h2 { font-size: 13pt; border-bottom: 1pt solid #000; margin: 6mm 0 2mm; padding-bottom: 1mm; }
 h3 { font-size: 11pt; margin: 4mm 0 1.5mm; }
 h2, h3 { break-after: avoid; page-break-after: avoid; }
+h1, h2, h3, th, td { overflow-wrap: anywhere; }
 table { border-collapse: collapse; width: 100%; margin: 1mm 0 2mm; }
 th, td { border: 0.5pt solid #444; padding: 0.8mm 1.5mm; text-align: left; vertical-align: top; }
 th { font-weight: bold; background: #eee; }
 thead { display: table-header-group; }
 tr, figure, .keep { break-inside: avoid; page-break-inside: avoid; }
-.num { text-align: right; white-space: nowrap; }
+.num { text-align: right; }
 .steps { table-layout: fixed; font-size: 9.5pt; }
 .steps td { border: none; border-bottom: 0.3pt dotted #888; padding: 0.5mm 1mm; }
 .steps .formula { width: 36%; }
 .steps .numbers { width: 38%; }
 .steps .result { width: 16%; }
-.steps td.clause, td.clause { font-size: 8.5pt; white-space: nowrap; }
+.steps td.clause, td.clause { font-size: 8.5pt; }
 .meta th { width: 25mm; }
 .sign { width: 100%; margin-top: 6mm; }
 .sign th { background: none; border: none; width: 12mm; }
@@ -35,6 +36,7 @@ tr.ng td { font-weight: bold; background: #ddd; }
 tr.ng, th { -webkit-print-color-adjust: exact; print-color-adjust: exact; }
 .fail { font-weight: bold; text-decoration: underline; }
 .refused { font-style: italic; }
+.incomplete { font-weight: bold; border: 1pt solid #000; padding: 1mm 2mm; }
 section.bay { break-before: page; page-break-before: always; }
 .bay h2 { margin-top: 0; }
 .scope-line { font-size: 8.5pt; border: 0.5pt solid #444; padding: 1mm 2mm; margin: 0 0 3mm; }

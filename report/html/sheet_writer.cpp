@@ -17,7 +17,7 @@ void AppendMeta(std::string& html, const char* what, std::string_view value) {
     html += "<tr><th>";
     html += what;
     html += "</th><td>";
-    AppendEscaped(html, value);
+    AppendIsolated(html, value);
     html += "</td></tr>\n";
 }
 
@@ -28,8 +28,13 @@ SheetWriter::SheetWriter(std::FILE* sheet, std::FILE* spool, const SheetHeading&
       spool_(spool),
       designCheck_(heading.designCheck),
       html_("<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n<title>") {
-    AppendEscaped(html_, heading.project);
-    html_ += heading.project.empty() ? "柱间支撑计算书" : " 柱间支撑计算书";
+    if (!heading.project.empty()) {
+        // No element may isolate it here: FSI ... PDI do.
+        html_ += "\u2068";
+        AppendEscaped(html_, heading.project);
+        html_ += "\u2069 ";
+    }
+    html_ += "柱间支撑计算书";
     html_ += "</title>\n";
     html_ += kSheetStyle;
     html_ += "</head>\n<body>\n<h1>柱间支撑计算书</h1>\n<table class=\"meta\">\n";
@@ -37,7 +42,7 @@ SheetWriter::SheetWriter(std::FILE* sheet, std::FILE* spool, const SheetHeading&
     AppendMeta(html_, "输入文件", heading.inputName);
     AppendMeta(html_, "计算日期", heading.date);
     html_ += "<tr><th>计算程序</th><td>柱间支撑计算(验算)程序 bracing-check V";
-    AppendEscaped(html_, heading.version);
+    AppendIsolated(html_, heading.version);
     html_ += "</td></tr>\n</table>\n<table class=\"sign\">\n";
     for (const char* role : {"设计", "校对", "审核"}) {
         html_ += std::string("<tr><th>") + role + "</th><td></td><th>日期</th><td></td></tr>\n";
@@ -57,19 +62,31 @@ void SheetWriter::Add(const SheetBay& bay) {
     Write(spool_);
 }
 
+void SheetWriter::LeaveOut(long fromLine, long toLine, std::string_view reason) {
+    unreadLines_ += toLine - fromLine + 1;
+    AppendLeftOutRow(html_, fromLine, toLine, reason, designCheck_);
+    Write(sheet_);
+}
+
 bool SheetWriter::Finish() {
     AppendSummaryEnd(html_);
     const long refused = counts_[static_cast<int>(BayOutcome::Refused)];
     const long failed = counts_[static_cast<int>(BayOutcome::Failed)];
-    const long total = std::accumulate(std::begin(counts_), std::end(counts_), 0L);
-    html_ += "<p>共 " + std::to_string(total) + " 个柱撑：";
+    const long total = std::accumulate(std::begin(counts_), std::end(counts_), unreadLines_);
+    html_ += "<p class=\"count\">共 " + std::to_string(total) + " 行：";
     if (designCheck_) {
         html_ += "满足 " + std::to_string(counts_[static_cast<int>(BayOutcome::Passed)]) +
                  " 个，不满足 " + std::to_string(failed) + " 个（※，NG）";
     } else {
         html_ += "已计算 " + std::to_string(counts_[static_cast<int>(BayOutcome::Computed)]) + " 个";
     }
-    html_ += "，未计算 " + std::to_string(refused) + " 个（参数有误，无计算页）。</p>\n";
+    html_ += "，未计算 " + std::to_string(refused) + " 个（参数有误，无计算页），未读入 " +
+             std::to_string(unreadLines_) + " 行。</p>\n";
+    if (unreadLines_ > 0) {
+        // In bold and boxed: a reviewer must not take the sheet for the whole input.
+        html_ += "<p class=\"incomplete\">本计算书不完整：输入中有 " + std::to_string(unreadLines_) +
+                 " 行未读入，其中的柱撑未计算（见汇总表中的“未读入”行）。</p>\n";
+    }
     Write(sheet_);
 
     if (!failed_ && (std::fflush(spool_) != 0 || std::fseek(spool_, 0, SEEK_SET) != 0)) {

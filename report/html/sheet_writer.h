@@ -32,6 +32,9 @@ public:
 
     // The bay's summary line, and its page unless it was refused.
     void Add(const SheetBay& bay);
+    // Input lines `fromLine` to `toLine` that were not read, and why: a
+    // line in the summary, and counted.
+    void LeaveOut(long fromLine, long toLine, std::string_view reason);
 
     // Closes the summary, copies the pages in and ends the sheet. Returns
     // false when any write or the spool's read-back failed.
@@ -48,6 +51,7 @@ private:
     bool designCheck_;
     std::string html_;
     long counts_[4] = {};  // by BayOutcome
+    long unreadLines_ = 0;
     bool failed_ = false;
     int errorNumber_ = 0;
 };

@@ -2,7 +2,8 @@
 # Runs bracing-check with --report on an input, prints the calc sheet to PDF
 # with headless Chromium and reads it back with poppler: texts that must (or
 # must not) be there, the page numbers in the margin, and each bay's page
-# starting a page of its own after the summary. White space is ignored
+# starting a page of its own after the summary, and nothing printed shrunk
+# to fit. White space is ignored
 # throughout: pdftotext drops it around Chinese.
 #
 # Usage: print_sheet.sh PROGRAM INPUT SHEET.html [OPTION]... --
@@ -61,10 +62,15 @@ fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
 summary_end=0
 for ((p = 1; p <= pages; p++)); do
-  case ${text[p]} in *个柱撑：*) summary_end=$p ;; esac
+  case ${text[p]} in *行：*未读入*) summary_end=$p ;; esac
   case ${text[p]} in *"第${p}页共${pages}页"*) ;; *) fail "page $p has no \"第 $p 页 共 $pages 页\"" ;; esac
 done
-[ "$summary_end" -gt 0 ] || fail "no summary count (… 个柱撑：…)"
+[ "$summary_end" -gt 0 ] || fail "no summary count (共 … 行：… 未读入 … 行)"
+# A Chinese glyph is 1 em wide: the title's first, set in 22 pt, shows
+# whether the browser shrank the pages to fit something too wide.
+words=$(pdftotext -bbox -f 1 -l 1 "$pdf" -)
+title=$(printf '%s\n' "$words" | awk -F'"' '/<word .*>柱<\/word>/ && !done { print $6 - $2; done = 1 }')
+awk -v w="${title:-0}" 'BEGIN { exit !(w > 21) }' || fail "printed shrunk: the title's 柱 is ${title:-not} pt wide, not 22"
 
 last_bay=$summary_end
 while [ $# -gt 0 ]; do
