@@ -52,6 +52,9 @@ bool TakeValue(const std::string& option, const std::string& value, CommandLine&
         line.reportPath = value;
         if (value.empty()) {
             error = "--report: an empty file name";
+        } else if (value == "-") {
+            // Standard output carries the CSV; a sheet mixed into it would be neither.
+            error = "--report -: the calc sheet is written to a file; name one";
         }
     } else if (option == "--project") {
         line.project = value;

@@ -74,6 +74,8 @@ TEST(CheckBays, ACellMustBeWhollyANumber) {
         {"a,,8,2,20,30,12,3", "H: empty (write 0 for none)"},
         {"a, \xC2\xA0,8,2,20,30,12,3", "H: empty (write 0 for none)"},  // white space only
         {"a,0x10,8,2,20,30,12,3", "H: \"0x10\" is not a number"},
+        {"a,6\x1B[2J\xC2\x9B" "31m,8,2,20,30,12,3", "H: \"6\\x1B[2J\\x9B31m\" is not a number"},  // C0 and C1 escapes
+
         {"a,3..5,8,2,20,30,12,3", "H: \"3..5\" is not a number"},
         {"a,6,8,2,1e309,30,12,3", "T: \"1e309\" is out of range"},
         {"a,6,8,2,20,30,12,abcdefghijabcdefghijabcdefghijabcdefghij",

@@ -49,6 +49,7 @@ TEST(CommandLine, InputOptionsAndMistakes) {
         {{"--bmo"}, "unknown option --bmo"},
         {{"-o"}, "-o needs a value"},
         {{"-o", ""}, "-o: an empty file name"},
+        {{"--report", "-"}, "--report -: the calc sheet is written to a file; name one"},
         {{"--encoding", "latin1"}, "--encoding takes utf-8, gbk or utf-16, not latin1"},
         {{"--separator", "|"}, "--separator takes , or ; or tab, not |"},
         {{"a.csv", "b.csv"}, "one input at most, and b.csv is a second"},
