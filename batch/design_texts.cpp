@@ -1,44 +1,31 @@
 #include "batch/design_texts.h"
 
-#include "batch/trimmed_text.h"
 #include "batch/section_text.h"
-
-#include <cstring>
+#include "format/fixed_text.h"
 
 namespace {
+
+template <class Check>
+void AppendCellText(std::string& out, const DesignColumn<Check>& column,
+                    const AngleSection* section, const Check& check) {
+    if (column.kind == DesignCell::Verdict) {
+        out.append(VerdictText(section != nullptr && check.ok));
+    } else if (section != nullptr && column.kind == DesignCell::Section) {
+        AppendDesignation(*section, out);
+    } else if (section != nullptr) {
+        AppendFixed(out, column.value(check), column.decimals);
+    }
+}
 
 template <class Check>
 std::string CellText(const DesignColumn<Check>& column, const AngleSection* section,
                      const Check& check) {
     std::string text;
-    if (column.kind == DesignCell::Verdict) {
-        text = VerdictText(section != nullptr && check.ok);
-    } else if (section != nullptr && column.kind == DesignCell::Section) {
-        AppendDesignation(*section, text);
-    } else if (section != nullptr) {
-        text = DesignNumberText(column.value(check), column.decimals).chars;
-    }
+    AppendCellText(text, column, section, check);
     return text;
 }
 
 }  // namespace
-
-ResultText DesignNumberText(double value, int decimals) {
-    ResultText text = FormatResult(value, decimals);
-    const char* start = TrimmedText(text);
-    std::memmove(text.chars, start, std::strlen(start) + 1);
-    return text;
-}
-
-ResultText ShortestText(double value, int maxDecimals) {
-    for (int decimals = 0; decimals < maxDecimals; ++decimals) {
-        const ResultText text = DesignNumberText(value, decimals);
-        if (TextToNumber(text.chars) == value) {
-            return text;
-        }
-    }
-    return DesignNumberText(value, maxDecimals);
-}
 
 const char* VerdictText(bool ok) { return ok ? "OK" : "NG"; }
 
@@ -68,6 +55,16 @@ const DesignColumn<CompressionCheck> kCompressionColumns[kCompressionColumnCount
      kRatioDecimals},
     {"ok2", DesignCell::Verdict, nullptr, 0},
 };
+
+void AppendDesignCellText(std::string& out, const DesignColumn<TensionCheck>& column,
+                          const AngleSection* section, const TensionCheck& check) {
+    AppendCellText(out, column, section, check);
+}
+
+void AppendDesignCellText(std::string& out, const DesignColumn<CompressionCheck>& column,
+                          const AngleSection* section, const CompressionCheck& check) {
+    AppendCellText(out, column, section, check);
+}
 
 std::string DesignCellText(const DesignColumn<TensionCheck>& column, const AngleSection* section,
                            const TensionCheck& check) {
