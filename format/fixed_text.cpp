@@ -3,7 +3,39 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
+
+namespace {
+
+// Below this the exact product of the value and 10^decimals fits in 63
+// bits, so integer arithmetic rounds it; above, to_chars does the work.
+constexpr double kIntegerPathLimit = 562949953421312.0;  // 2^49
+constexpr std::uint32_t kPowersOf5[kMaxFixedDecimals + 1] = {1, 5, 25, 125, 625};
+constexpr std::uint32_t kPowersOf10[kMaxFixedDecimals + 1] = {1, 10, 100, 1000, 10000};
+
+// value * 10^decimals rounded half to even, exactly as printf rounds it.
+// value = m * 2^-s with m below 2^53, so value * 10^decimals is
+// m * 5^decimals * 2^(decimals - s), and m * 5^4 stays below 2^63.
+std::uint64_t ScaledRounded(double value, int decimals) {
+    int exponent = 0;
+    const double fraction = std::frexp(value, &exponent);
+    const std::uint64_t scaled =
+        static_cast<std::uint64_t>(std::ldexp(fraction, 53)) * kPowersOf5[decimals];
+    const int shift = 53 - exponent - decimals;
+    if (shift <= 0) {
+        return scaled << -shift;
+    }
+    if (shift >= 64) {
+        return 0;  // below 2^63 / 2^64: under a half
+    }
+    const std::uint64_t whole = scaled >> shift;
+    const std::uint64_t rest = scaled & ((std::uint64_t{1} << shift) - 1);
+    const std::uint64_t half = std::uint64_t{1} << (shift - 1);
+    return whole + (rest > half || (rest == half && (whole & 1) != 0) ? 1 : 0);
+}
+
+}  // namespace
 
 char* WriteFixed(char* first, double value, int decimals) {
     decimals = std::clamp(decimals, 0, kMaxFixedDecimals);
@@ -12,10 +44,29 @@ char* WriteFixed(char* first, double value, int decimals) {
         std::memcpy(first, "nan", 3);
         return first + 3;
     }
-    // Infinities come out as inf and -inf, negative zero as -0.000: what
-    // printf writes.
-    return std::to_chars(first, first + kFixedTextSize, value, std::chars_format::fixed, decimals)
-        .ptr;
+    if (!(std::fabs(value) < kIntegerPathLimit)) {
+        // Infinities come out as inf and -inf, as printf writes them.
+        return std::to_chars(first, first + kFixedTextSize, value, std::chars_format::fixed,
+                             decimals)
+            .ptr;
+    }
+    // A negative that rounds to zero, and negative zero, keep the sign: -0.000.
+    char* end = first;
+    if (std::signbit(value)) {
+        *end++ = '-';
+    }
+    const std::uint64_t scaled = ScaledRounded(std::fabs(value), decimals);
+    const std::uint32_t unit = kPowersOf10[decimals];
+    end = std::to_chars(end, first + kFixedTextSize, scaled / unit).ptr;
+    if (decimals > 0) {
+        *end++ = '.';
+        std::uint64_t rest = scaled % unit;
+        for (char* digit = end + decimals - 1; digit >= end; --digit, rest /= 10) {
+            *digit = static_cast<char>('0' + rest % 10);
+        }
+        end += decimals;
+    }
+    return end;
 }
 
 void AppendFixed(std::string& out, double value, int decimals) {

@@ -1,10 +1,23 @@
 #include "io/csv_writer.h"
 
+#include <algorithm>
+
+namespace {
+
+// One pass over the field; find_first_of would search the four characters
+// once for each of its bytes.
+bool NeedsQuotes(std::string_view field) {
+    return std::any_of(field.begin(), field.end(),
+                       [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; });
+}
+
+}  // namespace
+
 void AppendCsvField(std::string& line, std::string_view field, bool first) {
     if (!first) {
         line.push_back(',');
     }
-    if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
+    if (!NeedsQuotes(field)) {
         line.append(field);
         return;
     }

@@ -71,6 +71,15 @@ TEST(FixedText, SameDigitsAsPrintfOverEveryScale) {
         ASSERT_EQ(ToFixed(value, decimals).View(), Printed(value, decimals)) << value;
         ASSERT_EQ(ToFixed(-value, decimals).View(), Printed(-value, decimals)) << value;
     }
+    // Multiples of 1/1024 hold every exact halfway case of four decimals and
+    // fewer; offset by 2^49 - 8 they cross from integer rounding to to_chars.
+    for (const double offset : {0.0, 562949953421304.0}) {
+        for (int k = 0; k < 20000; ++k) {
+            const double value = offset + k / 1024.0;
+            const int decimals = k % 5;
+            ASSERT_EQ(ToFixed(value, decimals).View(), Printed(value, decimals)) << value;
+        }
+    }
 }
 
 TEST(FixedText, ShortestThatReadsBack) {
