@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -15,14 +16,20 @@ constexpr std::uint32_t kPowersOf5[kMaxFixedDecimals + 1] = {1, 5, 25, 125, 625}
 constexpr std::uint32_t kPowersOf10[kMaxFixedDecimals + 1] = {1, 10, 100, 1000, 10000};
 
 // value * 10^decimals rounded half to even, exactly as printf rounds it.
-// value = m * 2^-s with m below 2^53, so value * 10^decimals is
-// m * 5^decimals * 2^(decimals - s), and m * 5^4 stays below 2^63.
+// From its IEEE 754 bits value = m * 2^-s with m below 2^53, so
+// value * 10^decimals is m * 5^decimals * 2^(decimals - s), and m * 5^4
+// stays below 2^63.
 std::uint64_t ScaledRounded(double value, int decimals) {
-    int exponent = 0;
-    const double fraction = std::frexp(value, &exponent);
-    const std::uint64_t scaled =
-        static_cast<std::uint64_t>(std::ldexp(fraction, 53)) * kPowersOf5[decimals];
-    const int shift = 53 - exponent - decimals;
+    static_assert(std::numeric_limits<double>::is_iec559, "IEEE 754 doubles");
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    const int biased = static_cast<int>(bits >> 52 & 0x7FF);
+    const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
+    // Subnormals have no hidden bit and the exponent of the least normal.
+    const std::uint64_t m = biased == 0 ? fraction : fraction | std::uint64_t{1} << 52;
+    const int s = 1075 - (biased == 0 ? 1 : biased);
+    const std::uint64_t scaled = m * kPowersOf5[decimals];
+    const int shift = s - decimals;
     if (shift <= 0) {
         return scaled << -shift;
     }
