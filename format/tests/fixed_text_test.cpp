@@ -28,12 +28,8 @@ TEST(FixedText, WritesWhatPrintfWrites) {
         const char* text;
         const char* why;
     } const cases[] = {
-        {31.25, 3, "31.250", "a force"},
-        {0.1402984, 4, "0.1403", "phi"},
+        // Rounding itself: against printf below.
         {0.625, 2, "0.62", "exact halfway: to even"},
-        {0.375, 2, "0.38", "exact halfway: to even"},
-        {2.5, 0, "2", "to even with no decimals"},
-        {1.0005, 3, "1.000", "1.0005 is below the halfway point in binary"},
         {-0.0, 3, "-0.000", "negative zero keeps its sign"},
         {-0.0004, 3, "-0.000", "so does a negative that rounds to zero"},
         {2.5, -1, "2", "fewer than none: none"},
