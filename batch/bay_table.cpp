@@ -6,7 +6,7 @@
 #include "io/csv_writer.h"
 #include "batch/design_cells.h"
 #include "batch/output_columns.h"
-#include "ui/number_text.h"
+#include "format/fixed_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -176,7 +176,9 @@ void BayTable::AppendRow(const CsvRecord& row, std::string& line, RowRefusal& re
         }
     }
     for (int k = 0; k < resultCount_; ++k) {
-        AppendCsvField(line, accepted ? TrimmedText(FormatResultRow(*results_[k], bay.results)) : "", false);
+        const ResultRow& result = *results_[k];
+        AppendCsvField(line, accepted ? ToFixed(bay.results.*result.value, result.decimals).View() : "",
+                       false);
     }
     if (ChecksDesign()) {
         AppendDesignCells(line, bay.design);

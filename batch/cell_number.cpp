@@ -3,8 +3,8 @@
 #include "io/cell_space.h"
 #include "format/message_text.h"
 
-#include "ui/number_text.h"
-
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 
 namespace {
@@ -52,14 +52,14 @@ bool ToAscii(std::string_view text, std::string& ascii) {
     return true;
 }
 
-void SkipSign(const std::string& text, std::size_t& p) {
+void SkipSign(std::string_view text, std::size_t& p) {
     if (p < text.size() && (text[p] == '+' || text[p] == '-')) {
         ++p;
     }
 }
 
 // Returns how many digits were passed over; sets `nonZero` at one not 0.
-std::size_t SkipDigits(const std::string& text, std::size_t& p, bool& nonZero) {
+std::size_t SkipDigits(std::string_view text, std::size_t& p, bool& nonZero) {
     const std::size_t from = p;
     for (; p < text.size() && IsDigit(text[p]); ++p) {
         nonZero = nonZero || text[p] != '0';
@@ -69,7 +69,7 @@ std::size_t SkipDigits(const std::string& text, std::size_t& p, bool& nonZero) {
 
 // Sign, digits with an optional point, optional exponent, and nothing else.
 // Sets `nonZero` when a digit before the exponent is not 0.
-bool IsWhollyANumber(const std::string& text, bool& nonZero) {
+bool IsWhollyANumber(std::string_view text, bool& nonZero) {
     std::size_t p = 0;
     SkipSign(text, p);
     std::size_t digits = SkipDigits(text, p, nonZero);
@@ -98,15 +98,30 @@ CellNumber ReadCellNumber(std::string_view cell) {
     if (text.empty()) {
         return {CellStatus::Empty, 0.0};
     }
+    // Copied only when it holds full-width forms.
     std::string ascii;
+    std::string_view number = text;
+    if (!std::all_of(text.begin(), text.end(), IsNumberCharacter)) {
+        if (!ToAscii(text, ascii)) {
+            return {CellStatus::NotANumber, 0.0};
+        }
+        number = ascii;
+    }
     bool nonZero = false;
-    if (!ToAscii(text, ascii) || !IsWhollyANumber(ascii, nonZero)) {
+    if (!IsWhollyANumber(number, nonZero)) {
         return {CellStatus::NotANumber, 0.0};
     }
-    // The dialog's own reader: the same text gives the same double.
-    const double value = TextToNumber(ascii.c_str());
+    // Wholly a number, so from_chars reads all of it, correctly rounded:
+    // the double the dialog's strtod gives for the same text. It takes no
+    // plus sign.
+    if (number.front() == '+') {
+        number.remove_prefix(1);
+    }
+    double value = 0.0;
+    const std::from_chars_result read =
+        std::from_chars(number.data(), number.data() + number.size(), value);
     // Past the largest double, or so small that it reads as zero.
-    if (!std::isfinite(value) || (value == 0.0 && nonZero)) {
+    if (read.ec != std::errc() || !std::isfinite(value) || (value == 0.0 && nonZero)) {
         return {CellStatus::OutOfRange, 0.0};
     }
     return {CellStatus::Number, value};

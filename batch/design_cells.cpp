@@ -12,9 +12,11 @@ template <class Check, int N>
 void AppendCase(std::string& line, const DesignColumn<Check> (&columns)[N],
                 const SheetCase<Check>* checked) {
     for (const DesignColumn<Check>& column : columns) {
-        AppendCsvField(line, checked == nullptr ? std::string()
-                                                : DesignCellText(column, checked->section, checked->check),
-                       false);
+        // Straight into the line: no design cell needs quotes.
+        line.push_back(',');
+        if (checked != nullptr) {
+            AppendDesignCellText(line, column, checked->section, checked->check);
+        }
     }
 }
 

@@ -5,27 +5,16 @@
 
 #include "design/angle_check.h"
 #include "design/angle_sections.h"
-#include "ui/number_text.h"
+#include "format/fixed_text.h"
 
 #include <string>
 
-// As many decimals as it takes to read back the same double.
-constexpr int kShortestDecimals = -1;
 constexpr int kSlendernessDecimals = 1;  // lambda
 // Allowable slenderness: a typed limit as typed (227.5, 300).
 constexpr int kLimitDecimals = kShortestDecimals;
 constexpr int kStressDecimals = 2;       // N/mm2
 constexpr int kFactorDecimals = 3;       // phi, eta, rho
 constexpr int kRatioDecimals = 3;
-
-// `value` with `decimals` decimals, without the dialog's padding; with
-// kShortestDecimals, the shortest decimal that reads back as `value`
-// (exponent form only where the decimal would not fit, below 1e-290).
-ResultText DesignNumberText(double value, int decimals);
-
-// The shortest text of at most `maxDecimals` decimals that reads back as
-// `value`: a table value as the table prints it (mass 0.889, 34, 5.4).
-ResultText ShortestText(double value, int maxDecimals);
 
 // OK or NG.
 const char* VerdictText(bool ok);
@@ -48,8 +37,13 @@ extern const DesignColumn<TensionCheck> kTensionColumns[kTensionColumnCount];
 // section2, lambda2, limit2, phi2, eta2, rho2, stress2, ratio2, ok2
 extern const DesignColumn<CompressionCheck> kCompressionColumns[kCompressionColumnCount];
 
-// The cell of `column` for a case checked with `section`. A null section
-// (no angle passes) leaves every cell empty but the verdict, NG.
+// The cell of `column` for a case checked with `section`, added to `out`.
+// A null section (no angle passes) leaves every cell empty but the
+// verdict, NG. No cell holds a comma or a quote.
+void AppendDesignCellText(std::string& out, const DesignColumn<TensionCheck>& column,
+                          const AngleSection* section, const TensionCheck& check);
+void AppendDesignCellText(std::string& out, const DesignColumn<CompressionCheck>& column,
+                          const AngleSection* section, const CompressionCheck& check);
 std::string DesignCellText(const DesignColumn<TensionCheck>& column, const AngleSection* section,
                            const TensionCheck& check);
 std::string DesignCellText(const DesignColumn<CompressionCheck>& column,

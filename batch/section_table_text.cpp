@@ -1,8 +1,8 @@
 #include "batch/section_table_text.h"
 
 #include "io/csv_writer.h"
-#include "batch/design_texts.h"
 #include "batch/section_text.h"
+#include "format/fixed_text.h"
 
 void AppendSectionHeader(std::string& line) {
     line.append("designation,A,ix,ix0,iy0,mass");
@@ -12,10 +12,10 @@ void AppendSectionRow(const AngleSection& section, std::string& line) {
     AppendDesignation(section, line);
     const double threeDecimals[] = {section.A_cm2, section.ix_cm, section.ix0_cm, section.iy0_cm};
     for (double value : threeDecimals) {
-        AppendCsvField(line, DesignNumberText(value, 3).chars, false);
+        AppendCsvField(line, ToFixed(value, 3).View(), false);
     }
     // As the standard prints it: 0.889, 6.6, 104.
-    AppendCsvField(line, ShortestText(section.mass_kg_m, 3).chars, false);
+    AppendCsvField(line, ShortestFixed(section.mass_kg_m, 3).View(), false);
 }
 
 bool WriteSectionTable(TextOutput& out) {

@@ -1,5 +1,6 @@
 #include "batch/section_text.h"
 
+#include "format/fixed_text.h"
 #include "io/cell_space.h"
 #include "format/message_text.h"
 #include "ui/number_text.h"
@@ -112,7 +113,7 @@ bool ReadSection(std::string_view text, const SectionTable& table, int& index, s
 
 void AppendDesignation(const AngleSection& section, std::string& out) {
     out.push_back('L');
-    out.append(TrimmedText(FormatResult(section.b_mm, 0)));
+    AppendFixed(out, section.b_mm, 0);
     out.push_back('x');
-    out.append(TrimmedText(FormatResult(section.t_mm, 0)));
+    AppendFixed(out, section.t_mm, 0);
 }

@@ -14,6 +14,9 @@ std::size_t SpaceEndingAt(std::string_view text, std::size_t end) {
     if (end > 0 && IsAsciiSpace(text[end - 1])) {
         return 1;
     }
+    if (end == 0 || (text[end - 1] & 0x80) == 0) {
+        return 0;
+    }
     const std::string_view* last = std::end(kWideSpaces);
     const std::string_view* found = std::find_if(std::begin(kWideSpaces), last, [&](std::string_view space) {
         return end >= space.size() && text.substr(end - space.size(), space.size()) == space;
@@ -29,6 +32,9 @@ std::size_t CellSpaceLength(std::string_view text, std::size_t k) {
     }
     if (IsAsciiSpace(text[k])) {
         return 1;
+    }
+    if ((text[k] & 0x80) == 0) {
+        return 0;  // the common case: ASCII that is no space
     }
     for (std::string_view space : kWideSpaces) {
         if (text.compare(k, space.size(), space) == 0) {

@@ -37,14 +37,6 @@ double TextToNumber(const char* text) {
     return std::strtod(number, nullptr);
 }
 
-const char* TrimmedText(const ResultText& text) {
-    const char* c = text.chars;
-    while (*c == ' ') {
-        ++c;
-    }
-    return c;
-}
-
 ResultText FormatResult(double value, int decimals) {
     if (decimals < 0) {
         decimals = 0;

@@ -26,7 +26,4 @@ struct ResultText {
 // nan.
 ResultText FormatResult(double value, int decimals);
 
-// `text` without the padding, as the batch output carries it.
-const char* TrimmedText(const ResultText& text);
-
 #endif

@@ -2,6 +2,7 @@
 #include "batch/grade_text.h"
 #include "batch/section_table_text.h"
 #include "batch/section_text.h"
+#include "ui/number_text.h"
 
 #include <gtest/gtest.h>
 
@@ -111,18 +112,18 @@ TEST(GradeText, ReadsOnlyTheQualityGradesThatExist) {
     EXPECT_STREQ(GradeName(SteelGrade::Q355), "Q355");
 }
 
-TEST(DesignNumberText, ShortestDecimalThatReadsBack) {
+TEST(FixedText, ShortestDecimalThatReadsBack) {
     struct Case { double value; const char* text; } const cases[] = {
         {227.5, "227.5"}, {300, "300"}, {0.1, "0.1"}, {150.000001, "150.000001"},
         {1.0 / 3.0, "0.3333333333333333"}, {1e21, "1000000000000000000000"},
         {-2.5e-3, "-0.0025"}, {5e-324, "5e-324"},  // a decimal would not fit
     };
     for (const Case& c : cases) {
-        const ResultText text = DesignNumberText(c.value, kShortestDecimals);
+        const FixedText text = ToFixed(c.value, kShortestDecimals);
         EXPECT_STREQ(text.chars, c.text);
         EXPECT_EQ(TextToNumber(text.chars), c.value) << c.text;
     }
-    EXPECT_STREQ(DesignNumberText(1e-300, kShortestDecimals).chars,
+    EXPECT_STREQ(ToFixed(1e-300, kShortestDecimals).chars,
                  ("0." + std::string(299, '0') + "1").c_str());
     EXPECT_EQ(kLimitDecimals, kShortestDecimals);
 }

@@ -1,6 +1,6 @@
 #include "report/html/sheet_calc.h"
 
-#include "ui/number_text.h"
+#include "format/fixed_text.h"
 #include "report/html/sheet_steps.h"
 #include "ui/result_rows.h"
 
@@ -14,7 +14,7 @@ std::string Result(const BracingResults& r, double BracingResults::*member, int 
     const ResultRow* end = kResultRows + kResultRowCount;
     const ResultRow* row =
         std::find_if(kResultRows, end, [member](const ResultRow& k) { return k.value == member; });
-    return row == end ? Number(r.*member, decimals) : TrimmedText(FormatResultRow(*row, r));
+    return row == end ? Number(r.*member, decimals) : ToFixed(r.*member, row->decimals).String();
 }
 
 // Inputs as they are put into the formulas.

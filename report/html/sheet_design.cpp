@@ -3,6 +3,7 @@
 #include "batch/design_texts.h"
 #include "batch/grade_text.h"
 #include "batch/section_text.h"
+#include "format/fixed_text.h"
 #include "report/html/sheet_steps.h"
 
 namespace {
@@ -235,7 +236,7 @@ void AppendPropertyRow(std::string& html, const char* which, const AngleSection*
             Number(s->A_cm2, kPropertyDecimals) + "</td><td class=\"num\">" +
             Number(s->ix_cm, kPropertyDecimals) + "</td><td class=\"num\">" +
             Number(s->iy0_cm, kPropertyDecimals) + "</td><td class=\"num\">" +
-            ShortestText(s->mass_kg_m, 3).chars + "</td><td>" + (sized ? "自动选择" : "给定") +
+            ShortestFixed(s->mass_kg_m, 3).chars + "</td><td>" + (sized ? "自动选择" : "给定") +
             "</td></tr>\n";
 }
 

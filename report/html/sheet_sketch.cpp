@@ -1,6 +1,6 @@
 #include "report/html/sheet_sketch.h"
 
-#include "batch/design_texts.h"
+#include "format/fixed_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,7 +15,7 @@ constexpr double kTop = 40.0;
 // Thinner than this and the diagonals merge with the columns.
 constexpr double kMaxAspect = 30.0;
 
-std::string Coordinate(double value) { return DesignNumberText(value, 1).chars; }
+std::string Coordinate(double value) { return ToFixed(value, 1).String(); }
 
 std::string Point(double x, double y) { return Coordinate(x) + "," + Coordinate(y); }
 
@@ -76,7 +76,7 @@ void Label(std::string& svg, double x, double y, const char* anchor, const std::
 }
 
 std::string Quantity(const char* symbol, double value, const char* unit) {
-    return std::string(symbol) + " = " + DesignNumberText(value, 3).chars + " " + unit;
+    return std::string(symbol) + " = " + ToFixed(value, 3).chars + " " + unit;
 }
 
 }  // namespace

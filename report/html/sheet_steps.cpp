@@ -1,8 +1,8 @@
 #include "report/html/sheet_steps.h"
 
-#include "batch/design_texts.h"
+#include "format/fixed_text.h"
 
-std::string Number(double value, int decimals) { return DesignNumberText(value, decimals).chars; }
+std::string Number(double value, int decimals) { return ToFixed(value, decimals).String(); }
 
 void BeginSteps(std::string& html) {
     html += "<table class=\"steps\">\n<colgroup><col class=\"formula\"><col class=\"numbers\">"

@@ -3,6 +3,7 @@
 #include "batch/bay_table.h"
 #include "io/cell_space.h"
 #include "batch/design_texts.h"
+#include "format/fixed_text.h"
 #include "report/html/html_text.h"
 
 #include <cstring>
@@ -44,7 +45,7 @@ void AppendDialogCells(std::string& html, const BracingResults& r) {
         const char* symbol = row.symbol;
         if (std::strcmp(symbol, "N1") == 0 || std::strcmp(symbol, "f1") == 0 ||
             std::strcmp(symbol, "u") == 0 || std::strcmp(symbol, "f2") == 0) {
-            html += Td(TrimmedText(FormatResultRow(row, r)), " class=\"num\"");
+            html += Td(ToFixed(r.*row.value, row.decimals).String(), " class=\"num\"");
         }
     }
 }
