@@ -1,36 +1,14 @@
-// What the calc sheet reports of one bay: plain data the run fills in.
-#ifndef BRACING_BATCH_SHEET_BAY_H
-#define BRACING_BATCH_SHEET_BAY_H
+// One input row as checked: what the CSV sink and the calc sheet are given.
+#ifndef BRACING_BATCH_CHECKED_ROW_H
+#define BRACING_BATCH_CHECKED_ROW_H
 
 #include "calc/bracing.h"
-#include "design/angle_check.h"
-#include "design/angle_sections.h"
-#include "design/steel_grades.h"
+#include "design/bay_design.h"
 #include "ui/input_fields.h"
 
 #include <string_view>
 
-// One design case: the angle checked and, for a sized case, the angle the
-// sizing walk tried just before it.
-template <class Check>
-struct SheetCase {
-    const AngleSection* section = nullptr;  // given or sized; null: no angle passes
-    Check check{};                          // of `section`
-    bool sized = false;
-    // Sized: the angle walked before `section` (null when `section` came
-    // first); when none passes, the last angle walked.
-    const AngleSection* before = nullptr;
-    Check beforeCheck{};
-};
-
-struct SheetDesign {
-    SteelGrade grade = SteelGrade::Q235;
-    SlendernessLimits limits{};
-    SheetCase<TensionCheck> tension;
-    SheetCase<CompressionCheck> compression;
-};
-
-struct SheetBay {
+struct CheckedRow {
     long line = 0;          // of the input
     std::string_view name;  // the bay column; empty when there is none
     // The cells of H, B, n, T, W, A and i as typed (kInputFields' order);
@@ -39,7 +17,7 @@ struct SheetBay {
     std::string_view refusal;  // the error text of a refused bay; empty: accepted
     BracingInputs inputs;
     BracingResults results;
-    const SheetDesign* design = nullptr;  // null: the input names A and i, not sections
+    const BayDesign* design = nullptr;  // null: the input names A and i, not sections
 };
 
 #endif

@@ -7,9 +7,13 @@
 
 namespace {
 
-template <class Check>
-std::string CellText(const DesignColumn<Check>& column, const AngleSection* section,
-                     const Check& check) {
+double Value(const DesignCheck& c, CriterionId id) { return c.Find(id)->value; }
+double Limit(const DesignCheck& c, CriterionId id) { return c.Find(id)->limit; }
+
+}  // namespace
+
+std::string DesignCellText(const DesignColumn& column, const Section* section,
+                           const DesignCheck& check) {
     std::string text;
     if (column.kind == DesignCell::Verdict) {
         text = VerdictText(section != nullptr && check.ok);
@@ -20,8 +24,6 @@ std::string CellText(const DesignColumn<Check>& column, const AngleSection* sect
     }
     return text;
 }
-
-}  // namespace
 
 ResultText DesignNumberText(double value, int decimals) {
     ResultText text = FormatResult(value, decimals);
@@ -42,39 +44,33 @@ ResultText ShortestText(double value, int maxDecimals) {
 
 const char* VerdictText(bool ok) { return ok ? "OK" : "NG"; }
 
-const DesignColumn<TensionCheck> kTensionColumns[kTensionColumnCount] = {
+const DesignColumn kTensionColumns[kTensionColumnCount] = {
     {"section1", DesignCell::Section, nullptr, 0},
-    {"lambda1", DesignCell::Number, [](const TensionCheck& c) { return c.slenderness.value; },
+    {"lambda1", DesignCell::Number,
+     [](const DesignCheck& c) { return Value(c, CriterionId::TensionSlenderness); },
      kSlendernessDecimals},
-    {"limit1", DesignCell::Number, [](const TensionCheck& c) { return c.slenderness.limit; },
+    {"limit1", DesignCell::Number,
+     [](const DesignCheck& c) { return Limit(c, CriterionId::TensionSlenderness); },
      kLimitDecimals},
-    {"stress1", DesignCell::Number, [](const TensionCheck& c) { return c.sigma; }, kStressDecimals},
-    {"ratio1", DesignCell::Number, [](const TensionCheck& c) { return c.ratio; }, kRatioDecimals},
+    {"stress1", DesignCell::Number, [](const DesignCheck& c) { return c.q.sigma; }, kStressDecimals},
+    {"ratio1", DesignCell::Number, [](const DesignCheck& c) { return c.ratio; }, kRatioDecimals},
     {"ok1", DesignCell::Verdict, nullptr, 0},
 };
 
-const DesignColumn<CompressionCheck> kCompressionColumns[kCompressionColumnCount] = {
+const DesignColumn kCompressionColumns[kCompressionColumnCount] = {
     {"section2", DesignCell::Section, nullptr, 0},
     {"lambda2", DesignCell::Number,
-     [](const CompressionCheck& c) { return c.slenderness.value; }, kSlendernessDecimals},
+     [](const DesignCheck& c) { return Value(c, CriterionId::CompressionSlenderness); },
+     kSlendernessDecimals},
     {"limit2", DesignCell::Number,
-     [](const CompressionCheck& c) { return c.slenderness.limit; }, kLimitDecimals},
-    {"phi2", DesignCell::Number, [](const CompressionCheck& c) { return c.phi; }, kFactorDecimals},
-    {"eta2", DesignCell::Number, [](const CompressionCheck& c) { return c.eta; }, kFactorDecimals},
-    {"rho2", DesignCell::Number, [](const CompressionCheck& c) { return c.rho; }, kFactorDecimals},
-    {"stress2", DesignCell::Number, [](const CompressionCheck& c) { return c.sigma; },
+     [](const DesignCheck& c) { return Limit(c, CriterionId::CompressionSlenderness); },
+     kLimitDecimals},
+    {"phi2", DesignCell::Number, [](const DesignCheck& c) { return c.q.phi; }, kFactorDecimals},
+    {"eta2", DesignCell::Number, [](const DesignCheck& c) { return c.q.eta; }, kFactorDecimals},
+    {"rho2", DesignCell::Number, [](const DesignCheck& c) { return c.q.rho; }, kFactorDecimals},
+    {"stress2", DesignCell::Number, [](const DesignCheck& c) { return c.q.sigma; },
      kStressDecimals},
-    {"ratio2", DesignCell::Number, [](const CompressionCheck& c) { return c.ratio; },
+    {"ratio2", DesignCell::Number, [](const DesignCheck& c) { return c.ratio; },
      kRatioDecimals},
     {"ok2", DesignCell::Verdict, nullptr, 0},
 };
-
-std::string DesignCellText(const DesignColumn<TensionCheck>& column, const AngleSection* section,
-                           const TensionCheck& check) {
-    return CellText(column, section, check);
-}
-
-std::string DesignCellText(const DesignColumn<CompressionCheck>& column,
-                           const AngleSection* section, const CompressionCheck& check) {
-    return CellText(column, section, check);
-}

@@ -1,50 +1,44 @@
-#include "angle_check.h"
+#include "design/angle/angle_family.h"
 
 #include <cmath>
 
-#include "brace_slenderness.h"
+#include "design/angle/angle_check.h"
+#include "design/angle/angle_sections.h"
+#include "design/angle/angle_slenderness.h"
 
 namespace {
 
-// First angle of the sizing walk that passes. `surely_fails` is a cheap
-// test that never fails an angle the full check would pass.
-template <class SurelyFails, class Passes>
-SizingChoice Walk(const SectionTable& table, const MinimumSize& minimum,
-                  SurelyFails surely_fails, Passes passes) {
-    SizingChoice out{nullptr, nullptr};
-    for (int k = 0; k < table.Count(); ++k) {
-        const AngleSection& s = table.BySizingOrder(k);
-        if (s.b_mm < minimum.leg_mm || s.t_mm < minimum.thickness_mm) continue;
-        if (!surely_fails(s) && passes(s)) {
-            out.chosen = &s;
-            return out;
-        }
-        out.before = &s;
-    }
-    return out;
+const Section& At(int k) { return EqualAngles().At(k); }
+
+const Section* Find(double b_mm, double t_mm) {
+    const int k = EqualAngles().Find(b_mm, t_mm);
+    return k < 0 ? nullptr : &EqualAngles().At(k);
 }
+
+const Section& BySizingOrder(int k) { return EqualAngles().BySizingOrder(k); }
+
+DesignCheck Check(DesignCaseKind kind, const BracingResults& bay, const Section& s,
+                  SteelGrade grade, double lambda_limit) {
+    return kind == DesignCaseKind::Tension ? CheckAngleTension(bay, s, grade, lambda_limit)
+                                           : CheckAngleCompression(bay, s, grade, lambda_limit);
+}
+
+bool SurelyFails(DesignCaseKind kind, const BracingResults& bay, const Section& s,
+                 SteelGrade grade, double lambda_limit) {
+    // Slenderness over its limit fails whatever the stress.
+    if (kind == DesignCaseKind::Tension) {
+        return TensionSlenderness(bay, s).lambda / lambda_limit > 1.0;
+    }
+    // Besides slenderness: eta, rho and phi are at most 1, so N2 / A over f
+    // fails before phi is worked out (rounding only makes the full stress larger).
+    return CompressionSlenderness(bay, s).lambda / lambda_limit > 1.0 ||
+           (1000.0 * std::fabs(bay.N2)) / (100.0 * s.A_cm2) / DesignStrength(grade, s.t_mm) > 1.0;
+}
+
+const SectionFamily kEqualAngles = {
+    SectionFamilyId::EqualAngle, SectionTable::kCount, At, Find, BySizingOrder, Check, SurelyFails,
+};
 
 }  // namespace
 
-SizingChoice SizeTension(const SectionTable& table, const BracingResults& bay,
-                         SteelGrade grade, double lambda_t, const MinimumSize& minimum) {
-    // Slenderness over its limit fails whatever the stress.
-    return Walk(
-        table, minimum,
-        [&](const AngleSection& s) { return TensionSlenderness(bay, s).lambda / lambda_t > 1.0; },
-        [&](const AngleSection& s) { return CheckTension(bay, s, grade, lambda_t).ok; });
-}
-
-SizingChoice SizeCompression(const SectionTable& table, const BracingResults& bay,
-                             SteelGrade grade, double lambda_c, const MinimumSize& minimum) {
-    // Besides slenderness: eta, rho and phi are at most 1, so N2 / A over f
-    // fails before phi is worked out (rounding only makes the full stress larger).
-    const double N2 = std::fabs(bay.N2);
-    return Walk(
-        table, minimum,
-        [&](const AngleSection& s) {
-            return CompressionSlenderness(bay, s).lambda / lambda_c > 1.0 ||
-                   (1000.0 * N2) / (100.0 * s.A_cm2) / DesignStrength(grade, s.t_mm) > 1.0;
-        },
-        [&](const AngleSection& s) { return CheckCompression(bay, s, grade, lambda_c).ok; });
-}
+const SectionFamily& EqualAngleFamily() { return kEqualAngles; }

@@ -1,4 +1,4 @@
-#include "design/angle_sections.h"
+#include "design/section_family.h"
 
 #include <gtest/gtest.h>
 
@@ -6,11 +6,13 @@
 
 namespace {
 
-const AngleSection& Angle(double b, double t) {
-    const SectionTable& table = EqualAngles();
-    const int k = table.Find(b, t);
-    EXPECT_GE(k, 0) << "L" << b << "x" << t;
-    return table.At(k < 0 ? 0 : k);
+// The angles as every user sees them: through the family.
+const SectionFamily& kAngles = FamilyOf(SectionFamilyId::EqualAngle);
+
+const Section& Angle(double b, double t) {
+    const Section* s = kAngles.find(b, t);
+    EXPECT_NE(s, nullptr) << "L" << b << "x" << t;
+    return s == nullptr ? kAngles.at(0) : *s;
 }
 
 }  // namespace
@@ -24,8 +26,9 @@ TEST(AngleSections, RadiiRoundToTheStandardsPrintedValues) {
         {100, 10, 3.05, 3.84, 1.96},
     };
     for (const Case& c : cases) {
-        const AngleSection& s = Angle(c.b, c.t);
+        const Section& s = Angle(c.b, c.t);
         EXPECT_NEAR(s.ix_cm, c.ix, 0.005) << c.b << "x" << c.t;
+        EXPECT_EQ(s.iy_cm, s.ix_cm) << "equal legs";
         EXPECT_NEAR(s.ix0_cm, c.ix0, 0.005) << c.b << "x" << c.t;
         EXPECT_NEAR(s.iy0_cm, c.iy0, 0.005) << c.b << "x" << c.t;
     }
@@ -41,37 +44,36 @@ TEST(AngleSections, AreasMatchThePrintedOnes) {
     }
 }
 
-TEST(AngleSections, FindsListedSizesOnly) {
-    const SectionTable& table = EqualAngles();
-    EXPECT_EQ(table.Count(), 115);
-    EXPECT_EQ(table.Find(20, 3), 0);
-    EXPECT_EQ(table.Find(250, 35), 114);
-    EXPECT_EQ(table.Find(63, 9), -1);  // 63 mm legs come 4 to 8 and 10 thick
-    EXPECT_EQ(table.Find(75, 50), -1);
+TEST(AngleSections, FamilyFindsListedSizesOnly) {
+    EXPECT_EQ(kAngles.id, SectionFamilyId::EqualAngle);
+    EXPECT_EQ(kAngles.count, 115);
+    EXPECT_EQ(kAngles.find(20, 3), &kAngles.at(0));
+    EXPECT_EQ(kAngles.find(250, 35), &kAngles.at(114));
+    EXPECT_EQ(kAngles.find(63, 9), nullptr);  // 63 mm legs come 4 to 8 and 10 thick
+    EXPECT_EQ(kAngles.find(75, 50), nullptr);
+    EXPECT_EQ(kAngles.at(114).family, SectionFamilyId::EqualAngle);
 }
 
 TEST(AngleSections, SizingOrderIsByMassThenArea) {
-    const SectionTable& table = EqualAngles();
-    for (int k = 1; k < table.Count(); ++k) {
-        const AngleSection& p = table.BySizingOrder(k - 1);
-        const AngleSection& q = table.BySizingOrder(k);
+    for (int k = 1; k < kAngles.count; ++k) {
+        const Section& p = kAngles.by_sizing_order(k - 1);
+        const Section& q = kAngles.by_sizing_order(k);
         ASSERT_TRUE(p.mass_kg_m < q.mass_kg_m ||
                     (p.mass_kg_m == q.mass_kg_m && p.A_cm2 <= q.A_cm2)) << k;
     }
     // L80x10 and L110x7 both weigh 11.9 kg/m: the smaller area first.
     int l80x10 = -1;
-    for (int k = 0; k < table.Count(); ++k) {
-        if (table.BySizingOrder(k).b_mm == 80 && table.BySizingOrder(k).t_mm == 10) l80x10 = k;
+    for (int k = 0; k < kAngles.count; ++k) {
+        if (&kAngles.by_sizing_order(k) == kAngles.find(80, 10)) l80x10 = k;
     }
     ASSERT_GE(l80x10, 0);
-    EXPECT_EQ(table.BySizingOrder(l80x10 + 1).b_mm, 110);
+    EXPECT_EQ(&kAngles.by_sizing_order(l80x10 + 1), kAngles.find(110, 7));
 }
 
 TEST(AngleSections, DimensionsMatchTheSharedList) {
     // The shared list sits beside a checkout; without it there is nothing to compare.
     std::FILE* file = std::fopen(BRACING_SHARED_DATA "/gbt706-2016-equal-angles.csv", "r");
     if (file == nullptr) GTEST_SKIP() << "no shared data beside the checkout";
-    const SectionTable& table = EqualAngles();
     char line[256];
     int rows = 0;
     while (std::fgets(line, sizeof line, file) != nullptr) {
@@ -79,8 +81,8 @@ TEST(AngleSections, DimensionsMatchTheSharedList) {
         if (std::sscanf(line, "L%lfx%lf,%lf,%lf,%lf,%lf", &b, &t, &b_mm, &t_mm, &r_mm, &mass) != 6) {
             continue;  // the header
         }
-        ASSERT_LT(rows, table.Count());
-        const AngleSection& s = table.At(rows);
+        ASSERT_LT(rows, kAngles.count);
+        const Section& s = kAngles.at(rows);
         EXPECT_EQ(s.b_mm, b_mm) << line;
         EXPECT_EQ(s.t_mm, t_mm) << line;
         EXPECT_EQ(s.r_mm, r_mm) << line;
@@ -88,5 +90,5 @@ TEST(AngleSections, DimensionsMatchTheSharedList) {
         ++rows;
     }
     std::fclose(file);
-    EXPECT_EQ(rows, table.Count());
+    EXPECT_EQ(rows, kAngles.count);
 }
