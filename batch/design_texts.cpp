@@ -7,13 +7,8 @@
 
 namespace {
 
-double Value(const DesignCheck& c, CriterionId id) { return c.Find(id)->value; }
-double Limit(const DesignCheck& c, CriterionId id) { return c.Find(id)->limit; }
-
-}  // namespace
-
-std::string DesignCellText(const DesignColumn& column, const Section* section,
-                           const DesignCheck& check) {
+std::string CellText(const DesignColumn& column, const Section* section,
+                     const DesignCheck& check) {
     std::string text;
     if (column.kind == DesignCell::Verdict) {
         text = VerdictText(section != nullptr && check.ok);
@@ -24,6 +19,11 @@ std::string DesignCellText(const DesignColumn& column, const Section* section,
     }
     return text;
 }
+
+double Value(const DesignCheck& c, CriterionId id) { return c.Find(id)->value; }
+double Limit(const DesignCheck& c, CriterionId id) { return c.Find(id)->limit; }
+
+}  // namespace
 
 ResultText DesignNumberText(double value, int decimals) {
     ResultText text = FormatResult(value, decimals);
@@ -74,3 +74,8 @@ const DesignColumn kCompressionColumns[kCompressionColumnCount] = {
      kRatioDecimals},
     {"ok2", DesignCell::Verdict, nullptr, 0},
 };
+
+std::string DesignCellText(const DesignColumn& column, const Section* section,
+                           const DesignCheck& check) {
+    return CellText(column, section, check);
+}
