@@ -135,6 +135,8 @@ TEST(CompressionCheck, EachCriterionGovernsAndTheBranchesTaken) {
     veryLong.Lx2 = 3 * Angle(100, 10).iy0_cm;
     veryLong.Ly2 = 0.1;
     veryLong.N2 = 10;
+    BracingResults justOver20 = veryLong;  // lambda_x 20.1: eta from 20.1, not floored
+    justOver20.Lx2 = 0.201 * Angle(100, 10).iy0_cm;
     struct Case {
         const char* why;
         BracingResults bay;
@@ -162,6 +164,9 @@ TEST(CompressionCheck, EachCriterionGovernsAndTheBranchesTaken) {
         {"lambda 300: 0.6 + 0.0015 x 300 = 1.05 capped at 1; 300 / 150", veryLong, 100, 10,
          SteelGrade::Q235, 150, CriterionId::CompressionSlenderness, 2, 0.08753, 1, 1,
          5 + 0.125 * 300, "RCL"},
+        {"lambda_x 20.1: eta 0.6 + 0.0015 x 20.1 = 0.63015; lambda_n 0.2161 just past the "
+         "parabola; w/t 8 under 15", justOver20, 100, 10, SteelGrade::Q235, 150,
+         CriterionId::LegWidth, 0.53333, 0.96970, 0.63015, 1, 15, "RS"},
     };
     for (const Case& c : cases) {
         const DesignCheck r = CheckCompression(c.bay, Angle(c.b, c.t), c.grade, c.lambda_c);
@@ -210,6 +215,8 @@ TEST(DesignChecks, EachCaseListsItsCriteriaWithTheirClauses) {
         EXPECT_NEAR(got[k]->limit, expected[k].limit, 2e-3) << k;
         EXPECT_NEAR(got[k]->ratio, expected[k].ratio, 1e-5) << k;
     }
+    EXPECT_NEAR(t.q.lambda_x, 500 / 2.20, 0.5) << "node to crossing about iy0";
+    EXPECT_NEAR(t.q.lambda_y, 1000 / 3.41, 0.5);
     EXPECT_EQ(t.kind, kTension);
     EXPECT_EQ(c.kind, kCompression);
     EXPECT_EQ(t.branches.phi, PhiBranch::None);
