@@ -1,3 +1,4 @@
+#include "design/bay_design.h"
 #include "design/section_family.h"
 #include "design/slenderness_limits.h"
 
@@ -75,7 +76,7 @@ TEST(SteelGrades, DesignStrengthByThicknessBand) {
     struct Case { SteelGrade grade; double t_mm, f; } const cases[] = {
         {SteelGrade::Q235, 16, 215}, {SteelGrade::Q235, 16.1, 205}, {SteelGrade::Q235, 40, 205},
         {SteelGrade::Q235, 41, 200}, {SteelGrade::Q235, 100, 200}, {SteelGrade::Q235, 101, 0},
-        {SteelGrade::Q345, 16, 305}, {SteelGrade::Q345, 17, 295}, {SteelGrade::Q345, 63, 290},
+        {SteelGrade::Q345, 16, 305}, {SteelGrade::Q345, 16.1, 295}, {SteelGrade::Q345, 17, 295}, {SteelGrade::Q345, 63, 290},
         {SteelGrade::Q345, 80, 280}, {SteelGrade::Q345, 100, 270}, {SteelGrade::Q345, 101, 0},
         {SteelGrade::Q355, 16, 305}, {SteelGrade::Q355, 40, 295}, {SteelGrade::Q355, 64, 280},
     };
@@ -260,15 +261,32 @@ TEST(Sizing, WorkedBayByHand) {
     // (ix 5.59, iy0 3.58: 500 / 3.58 = 139.5, ratio 0.930) passes; phi 0.347,
     // eta 0.6 + 0.0015 x 139.5 = 0.809, stress 156.25 / (0.809 x 0.347 x
     // 42.24) = 13.2 N/mm2, w/t = 156 / 12 = 13 under 15.
+    // The bay's design records both walks, each with its check; a given
+    // angle is checked in both cases and walks nothing.
     const BracingResults bay = WorkedBay();
-    const SizingChoice tension = SizeTension(bay, SteelGrade::Q235, 300, MinimumSize{});
-    EXPECT_TRUE(Is(tension.chosen, 110, 7));
-    EXPECT_TRUE(Is(tension.before, 80, 10));
-    EXPECT_FALSE(CheckTension(bay, *tension.before, SteelGrade::Q235, 300).ok);
-    const SizingChoice compression = SizeCompression(bay, SteelGrade::Q235, 150, MinimumSize{});
-    EXPECT_TRUE(Is(compression.chosen, 180, 12));
-    EXPECT_TRUE(Is(compression.before, 150, 14));
-    EXPECT_FALSE(CheckCompression(bay, *compression.before, SteelGrade::Q235, 150).ok);
+    const SlendernessLimits limits = DefaultSlendernessLimits(20);
+    const BayDesign sized =
+        DesignBay(bay, SteelGrade::Q235, limits, nullptr, kAngles, MinimumSize{});
+    EXPECT_EQ(sized.grade, SteelGrade::Q235);
+    EXPECT_EQ(sized.limits.tension, 300);
+    EXPECT_EQ(sized.limits.compression, 150);
+    const DesignCase& t = sized.tension;
+    EXPECT_TRUE(t.sized && Is(t.section, 110, 7) && Is(t.before, 80, 10));
+    EXPECT_TRUE(t.check.ok);
+    EXPECT_NEAR(t.check.ratio, 0.97623, 1e-5);
+    EXPECT_FALSE(t.beforeCheck.ok);
+    const DesignCase& c = sized.compression;
+    EXPECT_TRUE(c.sized && Is(c.section, 180, 12) && Is(c.before, 150, 14));
+    EXPECT_EQ(c.check.kind, kCompression);
+    EXPECT_NEAR(c.check.ratio, 0.93004, 1e-5);
+    EXPECT_FALSE(c.beforeCheck.ok);
+    const BayDesign given = DesignBay(bay, SteelGrade::Q345, limits, &Angle(63, 6), kAngles,
+                                      MinimumSize{});
+    for (const DesignCase* g : {&given.tension, &given.compression}) {
+        EXPECT_TRUE(!g->sized && Is(g->section, 63, 6) && g->before == nullptr);
+        EXPECT_FALSE(g->check.ok) << "L63x6 is far too slender";
+    }
+    EXPECT_EQ(given.grade, SteelGrade::Q345);
 }
 
 TEST(Sizing, MinimumSizeAndNoPassingAngle) {
