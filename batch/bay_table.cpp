@@ -1,5 +1,6 @@
 #include "batch/bay_table.h"
 
+#include "design/families/families.h"
 #include "design/bay_design.h"
 #include "batch/cell_number.h"
 #include "io/cell_space.h"

@@ -1,5 +1,6 @@
 #include "batch/design_inputs.h"
 
+#include "design/families/families.h"
 #include "batch/cell_number.h"
 #include "batch/grade_text.h"
 #include "format/message_text.h"

@@ -1,5 +1,6 @@
 #include "batch/section_table_text.h"
 
+#include "design/families/families.h"
 #include "io/csv_writer.h"
 #include "batch/design_texts.h"
 #include "batch/section_text.h"

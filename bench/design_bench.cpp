@@ -1,5 +1,6 @@
 // What sizing costs a bay: both walks of the angle table, from the
 // calculation's results to the two lightest passing angles.
+#include "design/families/families.h"
 #include "calc/bracing.h"
 #include "design/section_family.h"
 #include "design/slenderness_limits.h"

@@ -15,7 +15,7 @@ DesignCase DesignOneCase(DesignCaseKind kind, const BracingResults& bay, SteelGr
         c.before = choice.before;
     }
     if (c.section != nullptr) {
-        c.check = FamilyOf(c.section->family).check(kind, bay, *c.section, grade, limit);
+        c.check = family.check(kind, bay, *c.section, grade, limit);
     }
     if (c.before != nullptr) {
         c.beforeCheck = family.check(kind, bay, *c.before, grade, limit);

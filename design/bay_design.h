@@ -28,7 +28,7 @@ struct BayDesign {
     DesignCase compression;
 };
 
-// `given`: the bay's section, or null to size each case from `family`.
+// `given`: the bay's section, of `family`, or null to size each case from `family`.
 BayDesign DesignBay(const BracingResults& bay, SteelGrade grade, SlendernessLimits limits,
                     const Section* given, const SectionFamily& family, const MinimumSize& minimum);
 

@@ -1,14 +1,5 @@
 #include "design/section_family.h"
 
-#include "design/angle/angle_family.h"
-
-const SectionFamily& FamilyOf(SectionFamilyId id) {
-    switch (id) {
-        case SectionFamilyId::EqualAngle: break;
-    }
-    return EqualAngleFamily();
-}
-
 SizingChoice SizeCase(const SectionFamily& family, DesignCaseKind kind, const BracingResults& bay,
                       SteelGrade grade, double lambda_limit, const MinimumSize& minimum) {
     SizingChoice out{nullptr, nullptr};

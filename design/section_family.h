@@ -1,7 +1,8 @@
 // The seam between a bay's design and the sections it can be built of: a
 // family is found by its id, its sections by their designation's
 // dimensions or in sizing order, and each is checked per design case.
-// Every family is one table of these functions in a folder of its own.
+// Every family is one table of these functions in a folder of its own;
+// design/families finds them by id.
 #ifndef BRACING_DESIGN_SECTION_FAMILY_H
 #define BRACING_DESIGN_SECTION_FAMILY_H
 
@@ -27,8 +28,6 @@ struct SectionFamily {
     bool (*surely_fails)(DesignCaseKind kind, const BracingResults& bay, const Section& s,
                          SteelGrade grade, double lambda_limit);
 };
-
-const SectionFamily& FamilyOf(SectionFamilyId id);
 
 // Smallest section sizing may choose, by the designation's dimensions
 // (L45x4: the usual bolted brace).

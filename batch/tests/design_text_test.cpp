@@ -1,3 +1,4 @@
+#include "design/families/families.h"
 #include "batch/grade_text.h"
 #include "batch/section_table_text.h"
 #include "batch/section_text.h"

@@ -1,3 +1,4 @@
+#include "design/families/families.h"
 #include "design/bay_design.h"
 #include "design/section_family.h"
 #include "design/slenderness_limits.h"

@@ -1,3 +1,4 @@
+#include "design/families/families.h"
 #include "design/section_family.h"
 
 #include <gtest/gtest.h>

@@ -3,6 +3,7 @@
 #ifndef BRACING_REPORT_HTML_TESTS_SHEET_FIXTURE_H
 #define BRACING_REPORT_HTML_TESTS_SHEET_FIXTURE_H
 
+#include "design/families/families.h"
 #include "design/bay_design.h"
 #include "batch/bay_table.h"
 #include "report/html/sheet_writer.h"

@@ -1,3 +1,4 @@
+#include "design/families/families.h"
 #include "batch/design_texts.h"
 #include "batch/trimmed_text.h"
 #include "report/html/tests/sheet_fixture.h"
