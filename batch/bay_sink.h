@@ -3,7 +3,7 @@
 #ifndef BRACING_BATCH_BAY_SINK_H
 #define BRACING_BATCH_BAY_SINK_H
 
-#include "batch/sheet_bay.h"
+#include "batch/checked_row.h"
 
 #include <string_view>
 
@@ -13,7 +13,7 @@ public:
     // Once, after a usable header: whether the bays name sections.
     virtual void Begin(bool designCheck) = 0;
     // Every row written, refused ones included.
-    virtual void Add(const SheetBay& bay) = 0;
+    virtual void Add(const CheckedRow& bay) = 0;
     // Input lines that made no row, with the reason standard error gives.
     virtual void LeaveOut(long fromLine, long toLine, std::string_view reason) = 0;
     // After the last row. False when any write failed.

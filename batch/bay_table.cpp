@@ -1,6 +1,7 @@
 #include "batch/bay_table.h"
 
-#include "batch/bay_design.h"
+#include "design/families/families.h"
+#include "design/bay_design.h"
 #include "batch/cell_number.h"
 #include "io/cell_space.h"
 #include "io/csv_writer.h"
@@ -135,7 +136,7 @@ void BayTable::AppendHeader(const CsvRecord& header, std::string& line) const {
 
 void BayTable::AppendRow(const CsvRecord& row, std::string& line, RowRefusal& refusal,
                          CheckedBay& checked) const {
-    SheetBay& bay = checked.bay;
+    CheckedRow& bay = checked.bay;
     bay.inputs = BracingInputs();
     bay.design = nullptr;
     for (int k = 0; k < kInputFieldCount; ++k) {
@@ -166,8 +167,8 @@ void BayTable::AppendRow(const CsvRecord& row, std::string& line, RowRefusal& re
         }
     }
     if (accepted && ChecksDesign()) {
-        checked.design = CheckBayDesign(bay.results, design.grade, design.limits, design.section,
-                                        EqualAngles(), defaults_.minimum);
+        checked.design = DesignBay(bay.results, design.grade, design.limits, design.section,
+                                   FamilyOf(SectionFamilyId::EqualAngle), defaults_.minimum);
         if (DesignOutOfRange(checked.design)) {
             refusal.Add("a result is out of range");
             accepted = false;

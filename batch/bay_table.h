@@ -8,7 +8,7 @@
 #include "io/csv_reader.h"
 #include "batch/design_inputs.h"
 #include "batch/row_refusal.h"
-#include "batch/sheet_bay.h"
+#include "batch/checked_row.h"
 
 #include "ui/input_fields.h"
 #include "ui/result_rows.h"
@@ -23,8 +23,8 @@ extern const char* const kRejectedText;
 // cells, inputs, results, design check and refusal; the line and the bay's
 // name are the caller's.
 struct CheckedBay {
-    SheetBay bay;
-    SheetDesign design;  // what bay.design points at, when it does
+    CheckedRow bay;
+    BayDesign design;  // what bay.design points at, when it does
 };
 
 class BayTable {

@@ -8,10 +8,9 @@
 
 namespace {
 
-template <class Check, int N>
-void AppendCase(std::string& line, const DesignColumn<Check> (&columns)[N],
-                const SheetCase<Check>* checked) {
-    for (const DesignColumn<Check>& column : columns) {
+template <int N>
+void AppendCase(std::string& line, const DesignColumn (&columns)[N], const DesignCase* checked) {
+    for (const DesignColumn& column : columns) {
         // Straight into the line: no design cell needs quotes.
         line.push_back(',');
         if (checked != nullptr) {
@@ -20,16 +19,15 @@ void AppendCase(std::string& line, const DesignColumn<Check> (&columns)[N],
     }
 }
 
-template <class Check, int N>
-bool OutOfRange(const DesignColumn<Check> (&columns)[N], const SheetCase<Check>& checked) {
+template <int N>
+bool OutOfRange(const DesignColumn (&columns)[N], const DesignCase& checked) {
     return checked.section != nullptr &&
-           std::any_of(columns, columns + N, [&checked](const DesignColumn<Check>& column) {
+           std::any_of(columns, columns + N, [&checked](const DesignColumn& column) {
                return column.kind == DesignCell::Number && !std::isfinite(column.value(checked.check));
            });
 }
 
-template <class Check>
-bool NoAngle(const SheetCase<Check>& checked) {
+bool NoAngle(const DesignCase& checked) {
     return checked.sized && checked.section == nullptr;
 }
 
@@ -44,17 +42,17 @@ void AppendDesignHeader(std::string& line) {
     }
 }
 
-void AppendDesignCells(std::string& line, const SheetDesign* design) {
+void AppendDesignCells(std::string& line, const BayDesign* design) {
     AppendCase(line, kTensionColumns, design == nullptr ? nullptr : &design->tension);
     AppendCase(line, kCompressionColumns, design == nullptr ? nullptr : &design->compression);
 }
 
-bool DesignOutOfRange(const SheetDesign& design) {
+bool DesignOutOfRange(const BayDesign& design) {
     return OutOfRange(kTensionColumns, design.tension) ||
            OutOfRange(kCompressionColumns, design.compression);
 }
 
-std::string NoAngleText(const SheetDesign& design) {
+std::string NoAngleText(const BayDesign& design) {
     std::string text;
     if (NoAngle(design.tension)) {
         text = "no angle passes the tension design";

@@ -3,7 +3,7 @@
 #ifndef BRACING_BATCH_DESIGN_CELLS_H
 #define BRACING_BATCH_DESIGN_CELLS_H
 
-#include "batch/sheet_bay.h"
+#include "batch/checked_row.h"
 
 #include <string>
 
@@ -12,13 +12,13 @@ void AppendDesignHeader(std::string& line);
 
 // Appends the cells of `design`, each after a comma; all empty when
 // `design` is null (a bay not checked).
-void AppendDesignCells(std::string& line, const SheetDesign* design);
+void AppendDesignCells(std::string& line, const BayDesign* design);
 
 // Whether a number of a checked case is not finite.
-bool DesignOutOfRange(const SheetDesign& design);
+bool DesignOutOfRange(const BayDesign& design);
 
 // What the error column says of a case that sizing found no angle for,
 // e.g. "no angle passes the tension design"; empty when both found one.
-std::string NoAngleText(const SheetDesign& design);
+std::string NoAngleText(const BayDesign& design);
 
 #endif

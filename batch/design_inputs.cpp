@@ -1,5 +1,6 @@
 #include "batch/design_inputs.h"
 
+#include "design/families/families.h"
 #include "batch/cell_number.h"
 #include "batch/grade_text.h"
 #include "format/message_text.h"
@@ -34,13 +35,10 @@ void ReadLimit(const CsvRecord& row, std::size_t column, const char* name, doubl
 DesignInputs ReadDesignInputs(const CsvRecord& row, const DesignInputColumns& columns,
                               SteelGrade defaultGrade, double T_kN, RowRefusal& refusal) {
     DesignInputs inputs{nullptr, defaultGrade, DefaultSlendernessLimits(T_kN)};
-    const SectionTable& table = EqualAngles();
     std::string error;
-    int index = -1;
-    if (!ReadSection(row[columns[kSectionColumn]], table, index, error)) {
+    if (!ReadSection(row[columns[kSectionColumn]], FamilyOf(SectionFamilyId::EqualAngle),
+                     inputs.section, error)) {
         refusal.Add(error);
-    } else if (index >= 0) {
-        inputs.section = &table.At(index);
     }
     const std::size_t grade = columns[kGradeColumn];
     if (grade != kNoColumn && !ReadGrade(row[grade], defaultGrade, inputs.grade, error)) {

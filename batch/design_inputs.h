@@ -6,8 +6,9 @@
 #include "io/csv_reader.h"
 #include "batch/row_refusal.h"
 
-#include "design/angle_check.h"
-#include "design/angle_sections.h"
+#include "design/section.h"
+#include "design/section_family.h"
+#include "design/slenderness_limits.h"
 #include "design/steel_grades.h"
 
 #include <cstddef>
@@ -28,7 +29,7 @@ constexpr std::size_t kNoColumn = static_cast<std::size_t>(-1);
 using DesignInputColumns = std::size_t[kDesignInputCount];
 
 struct DesignInputs {
-    const AngleSection* section;  // null: sized
+    const Section* section;  // null: sized
     SteelGrade grade;
     SlendernessLimits limits;
 };

@@ -5,9 +5,8 @@
 
 namespace {
 
-template <class Check>
-void AppendCellText(std::string& out, const DesignColumn<Check>& column,
-                    const AngleSection* section, const Check& check) {
+void AppendCellText(std::string& out, const DesignColumn& column, const Section* section,
+                    const DesignCheck& check) {
     if (column.kind == DesignCell::Verdict) {
         out.append(VerdictText(section != nullptr && check.ok));
     } else if (section != nullptr && column.kind == DesignCell::Section) {
@@ -17,61 +16,56 @@ void AppendCellText(std::string& out, const DesignColumn<Check>& column,
     }
 }
 
-template <class Check>
-std::string CellText(const DesignColumn<Check>& column, const AngleSection* section,
-                     const Check& check) {
+std::string CellText(const DesignColumn& column, const Section* section, const DesignCheck& check) {
     std::string text;
     AppendCellText(text, column, section, check);
     return text;
 }
 
+double Value(const DesignCheck& c, CriterionId id) { return c.Find(id)->value; }
+double Limit(const DesignCheck& c, CriterionId id) { return c.Find(id)->limit; }
+
 }  // namespace
 
 const char* VerdictText(bool ok) { return ok ? "OK" : "NG"; }
 
-const DesignColumn<TensionCheck> kTensionColumns[kTensionColumnCount] = {
+const DesignColumn kTensionColumns[kTensionColumnCount] = {
     {"section1", DesignCell::Section, nullptr, 0},
-    {"lambda1", DesignCell::Number, [](const TensionCheck& c) { return c.slenderness.value; },
+    {"lambda1", DesignCell::Number,
+     [](const DesignCheck& c) { return Value(c, CriterionId::TensionSlenderness); },
      kSlendernessDecimals},
-    {"limit1", DesignCell::Number, [](const TensionCheck& c) { return c.slenderness.limit; },
+    {"limit1", DesignCell::Number,
+     [](const DesignCheck& c) { return Limit(c, CriterionId::TensionSlenderness); },
      kLimitDecimals},
-    {"stress1", DesignCell::Number, [](const TensionCheck& c) { return c.sigma; }, kStressDecimals},
-    {"ratio1", DesignCell::Number, [](const TensionCheck& c) { return c.ratio; }, kRatioDecimals},
+    {"stress1", DesignCell::Number, [](const DesignCheck& c) { return c.q.sigma; }, kStressDecimals},
+    {"ratio1", DesignCell::Number, [](const DesignCheck& c) { return c.ratio; }, kRatioDecimals},
     {"ok1", DesignCell::Verdict, nullptr, 0},
 };
 
-const DesignColumn<CompressionCheck> kCompressionColumns[kCompressionColumnCount] = {
+const DesignColumn kCompressionColumns[kCompressionColumnCount] = {
     {"section2", DesignCell::Section, nullptr, 0},
     {"lambda2", DesignCell::Number,
-     [](const CompressionCheck& c) { return c.slenderness.value; }, kSlendernessDecimals},
+     [](const DesignCheck& c) { return Value(c, CriterionId::CompressionSlenderness); },
+     kSlendernessDecimals},
     {"limit2", DesignCell::Number,
-     [](const CompressionCheck& c) { return c.slenderness.limit; }, kLimitDecimals},
-    {"phi2", DesignCell::Number, [](const CompressionCheck& c) { return c.phi; }, kFactorDecimals},
-    {"eta2", DesignCell::Number, [](const CompressionCheck& c) { return c.eta; }, kFactorDecimals},
-    {"rho2", DesignCell::Number, [](const CompressionCheck& c) { return c.rho; }, kFactorDecimals},
-    {"stress2", DesignCell::Number, [](const CompressionCheck& c) { return c.sigma; },
+     [](const DesignCheck& c) { return Limit(c, CriterionId::CompressionSlenderness); },
+     kLimitDecimals},
+    {"phi2", DesignCell::Number, [](const DesignCheck& c) { return c.q.phi; }, kFactorDecimals},
+    {"eta2", DesignCell::Number, [](const DesignCheck& c) { return c.q.eta; }, kFactorDecimals},
+    {"rho2", DesignCell::Number, [](const DesignCheck& c) { return c.q.rho; }, kFactorDecimals},
+    {"stress2", DesignCell::Number, [](const DesignCheck& c) { return c.q.sigma; },
      kStressDecimals},
-    {"ratio2", DesignCell::Number, [](const CompressionCheck& c) { return c.ratio; },
+    {"ratio2", DesignCell::Number, [](const DesignCheck& c) { return c.ratio; },
      kRatioDecimals},
     {"ok2", DesignCell::Verdict, nullptr, 0},
 };
 
-void AppendDesignCellText(std::string& out, const DesignColumn<TensionCheck>& column,
-                          const AngleSection* section, const TensionCheck& check) {
+void AppendDesignCellText(std::string& out, const DesignColumn& column, const Section* section,
+                          const DesignCheck& check) {
     AppendCellText(out, column, section, check);
 }
 
-void AppendDesignCellText(std::string& out, const DesignColumn<CompressionCheck>& column,
-                          const AngleSection* section, const CompressionCheck& check) {
-    AppendCellText(out, column, section, check);
-}
-
-std::string DesignCellText(const DesignColumn<TensionCheck>& column, const AngleSection* section,
-                           const TensionCheck& check) {
-    return CellText(column, section, check);
-}
-
-std::string DesignCellText(const DesignColumn<CompressionCheck>& column,
-                           const AngleSection* section, const CompressionCheck& check) {
+std::string DesignCellText(const DesignColumn& column, const Section* section,
+                           const DesignCheck& check) {
     return CellText(column, section, check);
 }

@@ -3,8 +3,8 @@
 #ifndef BRACING_BATCH_DESIGN_TEXTS_H
 #define BRACING_BATCH_DESIGN_TEXTS_H
 
-#include "design/angle_check.h"
-#include "design/angle_sections.h"
+#include "design/design_check.h"
+#include "design/section.h"
 #include "format/fixed_text.h"
 
 #include <string>
@@ -22,31 +22,26 @@ const char* VerdictText(bool ok);
 enum class DesignCell { Section, Number, Verdict };
 
 // One output column of a design case.
-template <class Check>
 struct DesignColumn {
     const char* name;
     DesignCell kind;
-    double (*value)(const Check& check);  // Number cells only
+    double (*value)(const DesignCheck& check);  // Number cells only
     int decimals;
 };
 
 constexpr int kTensionColumnCount = 6;
 constexpr int kCompressionColumnCount = 9;
 // section1, lambda1, limit1, stress1, ratio1, ok1
-extern const DesignColumn<TensionCheck> kTensionColumns[kTensionColumnCount];
+extern const DesignColumn kTensionColumns[kTensionColumnCount];
 // section2, lambda2, limit2, phi2, eta2, rho2, stress2, ratio2, ok2
-extern const DesignColumn<CompressionCheck> kCompressionColumns[kCompressionColumnCount];
+extern const DesignColumn kCompressionColumns[kCompressionColumnCount];
 
 // The cell of `column` for a case checked with `section`, added to `out`.
 // A null section (no angle passes) leaves every cell empty but the
 // verdict, NG. No cell holds a comma or a quote.
-void AppendDesignCellText(std::string& out, const DesignColumn<TensionCheck>& column,
-                          const AngleSection* section, const TensionCheck& check);
-void AppendDesignCellText(std::string& out, const DesignColumn<CompressionCheck>& column,
-                          const AngleSection* section, const CompressionCheck& check);
-std::string DesignCellText(const DesignColumn<TensionCheck>& column, const AngleSection* section,
-                           const TensionCheck& check);
-std::string DesignCellText(const DesignColumn<CompressionCheck>& column,
-                           const AngleSection* section, const CompressionCheck& check);
+void AppendDesignCellText(std::string& out, const DesignColumn& column, const Section* section,
+                          const DesignCheck& check);
+std::string DesignCellText(const DesignColumn& column, const Section* section,
+                           const DesignCheck& check);
 
 #endif

@@ -1,14 +1,16 @@
 #include "batch/section_table_text.h"
 
+#include "design/families/families.h"
 #include "io/csv_writer.h"
 #include "batch/section_text.h"
+#include "design/section_family.h"
 #include "format/fixed_text.h"
 
 void AppendSectionHeader(std::string& line) {
     line.append("designation,A,ix,ix0,iy0,mass");
 }
 
-void AppendSectionRow(const AngleSection& section, std::string& line) {
+void AppendSectionRow(const Section& section, std::string& line) {
     AppendDesignation(section, line);
     const double threeDecimals[] = {section.A_cm2, section.ix_cm, section.ix0_cm, section.iy0_cm};
     for (double value : threeDecimals) {
@@ -21,9 +23,9 @@ void AppendSectionRow(const AngleSection& section, std::string& line) {
 bool WriteSectionTable(TextOutput& out) {
     AppendSectionHeader(out.Line());
     out.EndLine();
-    const SectionTable& table = EqualAngles();
-    for (int k = 0; k < table.Count(); ++k) {
-        AppendSectionRow(table.At(k), out.Line());
+    const SectionFamily& family = FamilyOf(SectionFamilyId::EqualAngle);
+    for (int k = 0; k < family.count; ++k) {
+        AppendSectionRow(family.at(k), out.Line());
         out.EndLine();
     }
     return out.Flush();

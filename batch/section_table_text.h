@@ -7,14 +7,14 @@
 
 #include "io/text_output.h"
 
-#include "design/angle_sections.h"
+#include "design/section.h"
 
 // Appends the header line's fields (no line end).
 void AppendSectionHeader(std::string& line);
 
 // Appends one size's fields (no line end): A and radii to 3 decimals, the
 // mass as the standard prints it.
-void AppendSectionRow(const AngleSection& section, std::string& line);
+void AppendSectionRow(const Section& section, std::string& line);
 
 // The whole table, a header line and a line a size, in the standard's
 // order. Returns false when a write failed (see TextOutput).

@@ -82,20 +82,21 @@ void Refuse(std::string_view text, const char* why, std::string& error) {
 
 }  // namespace
 
-bool ReadSection(std::string_view text, const SectionTable& table, int& index, std::string& error) {
+bool ReadSection(std::string_view text, const SectionFamily& family, const Section*& section,
+                 std::string& error) {
     char buffer[32];
     std::string_view squeezed;
     double b_mm = 0.0;
     double t_mm = 0.0;
     const Shape shape =
         Squeeze(text, buffer, squeezed) ? ReadShape(squeezed, b_mm, t_mm) : Shape::Unknown;
-    index = -1;
+    section = nullptr;
     switch (shape) {
         case Shape::Blank:
             return true;
         case Shape::Equal:
-            index = table.Find(b_mm, t_mm);
-            if (index >= 0) return true;
+            section = family.find(b_mm, t_mm);
+            if (section != nullptr) return true;
             Refuse(text, "is not a size of GB/T 706-2016", error);
             return false;
         case Shape::Unequal:
@@ -111,7 +112,7 @@ bool ReadSection(std::string_view text, const SectionTable& table, int& index, s
     return false;
 }
 
-void AppendDesignation(const AngleSection& section, std::string& out) {
+void AppendDesignation(const Section& section, std::string& out) {
     out.push_back('L');
     AppendFixed(out, section.b_mm, 0);
     out.push_back('x');

@@ -6,16 +6,18 @@
 #include <string>
 #include <string_view>
 
-#include "design/angle_sections.h"
+#include "design/section.h"
+#include "design/section_family.h"
 
 // Reads a section cell: L63x6, L63×6, ∠63×6, ∟63×6, L63*6, l63X6, the
-// standard's L63×63×6, white space anywhere. Returns true with `index` the
-// table index, or -1 for a blank cell (the angle is to be sized). Returns
-// false for anything else with `error` naming the text: a size the table
-// lacks, an unequal or a double angle, or no designation at all.
-bool ReadSection(std::string_view text, const SectionTable& table, int& index, std::string& error);
+// standard's L63×63×6, white space anywhere. Returns true with `section`
+// that of `family`, or null for a blank cell (the angle is to be sized).
+// Returns false for anything else with `error` naming the text: a size the
+// family lacks, an unequal or a double angle, or no designation at all.
+bool ReadSection(std::string_view text, const SectionFamily& family, const Section*& section,
+                 std::string& error);
 
 // Appends the designation of `section` in the L63x6 form.
-void AppendDesignation(const AngleSection& section, std::string& out);
+void AppendDesignation(const Section& section, std::string& out);
 
 #endif

@@ -1,7 +1,9 @@
 // What sizing costs a bay: both walks of the angle table, from the
 // calculation's results to the two lightest passing angles.
+#include "design/families/families.h"
 #include "calc/bracing.h"
-#include "design/angle_check.h"
+#include "design/section_family.h"
+#include "design/slenderness_limits.h"
 
 #include <benchmark/benchmark.h>
 
@@ -23,9 +25,11 @@ void SizeBoth(const BracingInputs& in, SteelGrade grade) {
     BracingResults bay;
     ComputeBracing(in, bay);
     const SlendernessLimits limits = DefaultSlendernessLimits(in.T);
-    const SectionTable& table = EqualAngles();
-    SizingChoice tension = SizeTension(table, bay, grade, limits.tension, MinimumSize{});
-    SizingChoice compression = SizeCompression(table, bay, grade, limits.compression, MinimumSize{});
+    const SectionFamily& angles = FamilyOf(SectionFamilyId::EqualAngle);
+    SizingChoice tension =
+        SizeCase(angles, DesignCaseKind::Tension, bay, grade, limits.tension, MinimumSize{});
+    SizingChoice compression = SizeCase(angles, DesignCaseKind::Compression, bay, grade,
+                                        limits.compression, MinimumSize{});
     benchmark::DoNotOptimize(tension);
     benchmark::DoNotOptimize(compression);
 }

@@ -30,14 +30,14 @@ bool ComputeBracing(const BracingInputs& in, BracingResults& out) {
     r.N2 = r.N1 / 2.0;
     r.Nt1 = (in.H * r.N1) / r.L;
     r.Nt2 = (in.H * r.N2) / r.L;
-    // Slenderness limits: 400 for tension members, 150 for compression
-    // members (metres over 4.0 is centimetres over 400).
-    r.Rx1 = r.Lx1 / 4.0;
-    r.Ry1 = r.Ly1 / 4.0;
-    r.Rx2 = r.Lx2 / 1.5;
-    r.Ry2 = r.Ly2 / 1.5;
+    // Metres over 4.0 is centimetres over 400: the limit over 100 is exact
+    // for both limits, so the radii keep their bits.
+    r.Rx1 = r.Lx1 / (kDialogTensionLimit / 100.0);
+    r.Ry1 = r.Ly1 / (kDialogTensionLimit / 100.0);
+    r.Rx2 = r.Lx2 / (kDialogCompressionLimit / 100.0);
+    r.Ry2 = r.Ly2 / (kDialogCompressionLimit / 100.0);
     r.k = (100.0 * r.Ly2) / in.i;
-    r.k1 = r.k / 93.014;
+    r.k1 = r.k / kNormalisingSlenderness;
     r.u = StabilityCoefficient(kCurveB, r.k1);
     r.f1 = (1000.0 * r.N1) / (100.0 * in.A);
     r.f2 = (1000.0 * r.N2) / ((100.0 * r.u) * in.A);

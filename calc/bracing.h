@@ -38,6 +38,11 @@ struct BracingResults {
     double f2 = 0.0;   // compressive stress over phi, N/mm2
 };
 
+// The dialog's allowable slenderness of the tension and the compression
+// diagonal, for its required radii.
+constexpr double kDialogTensionLimit = 400.0;
+constexpr double kDialogCompressionLimit = 150.0;
+
 // Returns false, leaving `out` untouched, when H, B or n is not positive
 // (NaN passes). Otherwise fills every field of `out` and returns true.
 bool ComputeBracing(const BracingInputs& in, BracingResults& out);

@@ -1,4 +1,5 @@
 #include "batch/design_texts.h"
+#include "design/families/families.h"
 #include "batch/grade_text.h"
 #include "batch/section_table_text.h"
 #include "batch/section_text.h"
@@ -10,7 +11,9 @@
 
 namespace {
 
-int Index(double b, double t) { return EqualAngles().Find(b, t); }
+const SectionFamily& Angles() { return FamilyOf(SectionFamilyId::EqualAngle); }
+
+const Section* Angle(double b, double t) { return Angles().find(b, t); }
 
 }  // namespace
 
@@ -22,16 +25,16 @@ TEST(SectionText, ReadsEverySpellingOfOneAngle) {
         "\tL63x6\r\n",
     };
     for (const char* text : spellings) {
-        int index = -2;
+        const Section* section = nullptr;
         std::string error;
-        EXPECT_TRUE(ReadSection(text, EqualAngles(), index, error)) << text << ": " << error;
-        EXPECT_EQ(index, Index(63, 6)) << text;
+        EXPECT_TRUE(ReadSection(text, Angles(), section, error)) << text << ": " << error;
+        EXPECT_EQ(section, Angle(63, 6)) << text;
     }
     for (const char* blank : {"", "  ", "\xE3\x80\x80"}) {
-        int index = -2;
+        const Section* section = Angle(63, 6);
         std::string error;
-        EXPECT_TRUE(ReadSection(blank, EqualAngles(), index, error)) << '"' << blank << '"';
-        EXPECT_EQ(index, -1) << "blank: sized";
+        EXPECT_TRUE(ReadSection(blank, Angles(), section, error)) << '"' << blank << '"';
+        EXPECT_EQ(section, nullptr) << "blank: sized";
     }
 }
 
@@ -53,9 +56,9 @@ TEST(SectionText, RefusesNamingTheText) {
         {"L 63 x 6 ...............................", nullptr},  // too long to squeeze
     };
     for (const Case& c : cases) {
-        int index = 0;
+        const Section* section = nullptr;
         std::string error;
-        EXPECT_FALSE(ReadSection(c.text, EqualAngles(), index, error)) << c.text;
+        EXPECT_FALSE(ReadSection(c.text, Angles(), section, error)) << c.text;
         if (c.error != nullptr) {
             EXPECT_EQ(error, c.error);
         } else {
@@ -65,17 +68,16 @@ TEST(SectionText, RefusesNamingTheText) {
 }
 
 TEST(SectionText, EveryDesignationWrittenReadsBack) {
-    const SectionTable& table = EqualAngles();
-    for (int k = 0; k < table.Count(); ++k) {
+    for (int k = 0; k < Angles().count; ++k) {
         std::string text;
-        AppendDesignation(table.At(k), text);
-        int index = -2;
+        AppendDesignation(Angles().at(k), text);
+        const Section* section = nullptr;
         std::string error;
-        EXPECT_TRUE(ReadSection(text, table, index, error)) << error;
-        EXPECT_EQ(index, k) << text;
+        EXPECT_TRUE(ReadSection(text, Angles(), section, error)) << error;
+        EXPECT_EQ(section, &Angles().at(k)) << text;
     }
     std::string text;
-    AppendDesignation(table.At(Index(250, 35)), text);
+    AppendDesignation(*Angle(250, 35), text);
     EXPECT_EQ(text, "L250x35");
 }
 
@@ -140,7 +142,7 @@ TEST(SectionTableText, HeaderAndRows) {
     };
     for (const Case& c : cases) {
         line.clear();
-        AppendSectionRow(EqualAngles().At(Index(c.b, c.t)), line);
+        AppendSectionRow(*Angle(c.b, c.t), line);
         EXPECT_EQ(line, c.row);
     }
 }

@@ -1,8 +1,12 @@
-#include "design/angle_check.h"
+#include "design/families/families.h"
+#include "design/bay_design.h"
+#include "design/section_family.h"
+#include "design/slenderness_limits.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 namespace {
 
@@ -21,13 +25,38 @@ BracingResults Bay(double H, double B, double n, double T, double W) {
 // The worked bay: H 6, B 8, n 2, T 20, W 30 gives L 10, N1 31.25, N2 15.625.
 BracingResults WorkedBay() { return Bay(6, 8, 2, 20, 30); }
 
-const AngleSection& Angle(double b, double t) {
-    return EqualAngles().At(EqualAngles().Find(b, t));
-}
+// Every check goes through the family, as the bay's design does.
+const SectionFamily& kAngles = FamilyOf(SectionFamilyId::EqualAngle);
+constexpr DesignCaseKind kTension = DesignCaseKind::Tension;
+constexpr DesignCaseKind kCompression = DesignCaseKind::Compression;
 
-bool Is(const AngleSection* s, double b, double t) {
+const Section& Angle(double b, double t) { return *kAngles.find(b, t); }
+
+bool Is(const Section* s, double b, double t) {
     return s != nullptr && s->b_mm == b && s->t_mm == t;
 }
+
+DesignCheck CheckTension(const BracingResults& bay, const Section& s, SteelGrade grade,
+                         double lambda_t) {
+    return kAngles.check(kTension, bay, s, grade, lambda_t);
+}
+
+DesignCheck CheckCompression(const BracingResults& bay, const Section& s, SteelGrade grade,
+                             double lambda_c) {
+    return kAngles.check(kCompression, bay, s, grade, lambda_c);
+}
+
+SizingChoice SizeTension(const BracingResults& bay, SteelGrade grade, double lambda_t,
+                         const MinimumSize& minimum) {
+    return SizeCase(kAngles, kTension, bay, grade, lambda_t, minimum);
+}
+
+SizingChoice SizeCompression(const BracingResults& bay, SteelGrade grade, double lambda_c,
+                             const MinimumSize& minimum) {
+    return SizeCase(kAngles, kCompression, bay, grade, lambda_c, minimum);
+}
+
+CriterionId GoverningId(const DesignCheck& c) { return c.Governing().id; }
 
 }  // namespace
 
@@ -48,7 +77,7 @@ TEST(SteelGrades, DesignStrengthByThicknessBand) {
     struct Case { SteelGrade grade; double t_mm, f; } const cases[] = {
         {SteelGrade::Q235, 16, 215}, {SteelGrade::Q235, 16.1, 205}, {SteelGrade::Q235, 40, 205},
         {SteelGrade::Q235, 41, 200}, {SteelGrade::Q235, 100, 200}, {SteelGrade::Q235, 101, 0},
-        {SteelGrade::Q345, 16, 305}, {SteelGrade::Q345, 17, 295}, {SteelGrade::Q345, 63, 290},
+        {SteelGrade::Q345, 16, 305}, {SteelGrade::Q345, 16.1, 295}, {SteelGrade::Q345, 17, 295}, {SteelGrade::Q345, 63, 290},
         {SteelGrade::Q345, 80, 280}, {SteelGrade::Q345, 100, 270}, {SteelGrade::Q345, 101, 0},
         {SteelGrade::Q355, 16, 305}, {SteelGrade::Q355, 40, 295}, {SteelGrade::Q355, 64, 280},
     };
@@ -70,19 +99,19 @@ TEST(CompressionCheck, CurveByGradeAndEtaBySlenderness) {
         {10, SteelGrade::Q235, 0, 0.63},      {20.1, SteelGrade::Q235, 0, 0.63015},
         {260, SteelGrade::Q235, 0, 0.99},     {300, SteelGrade::Q235, 0, 1.0},
     };
-    const AngleSection& s = Angle(100, 10);
+    const Section& s = Angle(100, 10);
     for (const Case& c : cases) {
         BracingResults bay;
         bay.Lx2 = c.lambda_x * s.iy0_cm / 100.0;
         bay.Ly2 = 0.1;
-        const CompressionCheck r = CheckCompression(bay, s, c.grade, 400);
-        EXPECT_NEAR(r.lambda_x, c.lambda_x, 1e-9);
-        EXPECT_NEAR(r.eta, c.eta, 1e-9) << c.lambda_x;
+        const DesignCheck r = CheckCompression(bay, s, c.grade, 400);
+        EXPECT_NEAR(r.q.lambda_x, c.lambda_x, 1e-9);
+        EXPECT_NEAR(r.q.eta, c.eta, 1e-9) << c.lambda_x;
         if (c.phi > 0) {
-            EXPECT_NEAR(r.phi, c.phi, 5e-4) << c.lambda_x;
+            EXPECT_NEAR(r.q.phi, c.phi, 5e-4) << c.lambda_x;
         }
         if (c.grade == SteelGrade::Q355) {
-            EXPECT_NEAR(StabilityCoefficient(kCurveB, r.k1), 0.422, 5e-4);
+            EXPECT_NEAR(StabilityCoefficient(kCurveB, r.q.lambda_n), 0.422, 5e-4);
         }
     }
 }
@@ -94,77 +123,140 @@ TEST(TensionCheck, EachCriterionGoverns) {
         double b, t;
         SteelGrade grade;
         double lambda_t;
-        Criterion governing;
+        CriterionId governing;
         double ratio, lambda_x, lambda_y;
     } const cases[] = {
         {"worked bay: 1000 / ix 3.414 against 300, 500 / iy0 2.1975", WorkedBay(), 110, 7,
-         SteelGrade::Q235, 300, Criterion::Slenderness, 0.97623, 227.53, 292.87},
+         SteelGrade::Q235, 300, CriterionId::TensionSlenderness, 0.97623, 227.53, 292.87},
         {"500 kN on 19.26 cm2 against 0.85 x 215; 250 / 1.965, 500 / 3.053", Bay(3, 4, 1, 0, 400),
-         100, 10, SteelGrade::Q235, 400, Criterion::Strength, 1.42041, 127.24, 163.78},
+         100, 10, SteelGrade::Q235, 400, CriterionId::TensionStrength, 1.42041, 127.24, 163.78},
         {"Q345: against 0.85 x 305", Bay(3, 4, 1, 0, 400), 100, 10, SteelGrade::Q345, 400,
-         Criterion::Strength, 1.00128, 127.24, 163.78},
+         CriterionId::TensionStrength, 1.00128, 127.24, 163.78},
         {"wind from the other side pulls the other diagonal", Bay(3, 4, 1, 0, -400), 100, 10,
-         SteelGrade::Q235, 400, Criterion::Strength, 1.42041, 127.24, 163.78},
+         SteelGrade::Q235, 400, CriterionId::TensionStrength, 1.42041, 127.24, 163.78},
     };
     for (const Case& c : cases) {
-        const TensionCheck r = CheckTension(c.bay, Angle(c.b, c.t), c.grade, c.lambda_t);
-        EXPECT_NEAR(r.lambda_x, c.lambda_x, 0.01) << c.why;
-        EXPECT_NEAR(r.lambda_y, c.lambda_y, 0.01) << c.why;
-        EXPECT_EQ(r.governing, c.governing) << c.why;
+        const DesignCheck r = CheckTension(c.bay, Angle(c.b, c.t), c.grade, c.lambda_t);
+        EXPECT_NEAR(r.q.lambda_x, c.lambda_x, 0.01) << c.why;
+        EXPECT_NEAR(r.q.lambda_y, c.lambda_y, 0.01) << c.why;
+        EXPECT_EQ(GoverningId(r), c.governing) << c.why;
         EXPECT_NEAR(r.ratio, c.ratio, 1e-5) << c.why;
         EXPECT_EQ(r.ok, c.ratio <= 1) << c.why;
     }
 }
 
-TEST(CompressionCheck, EachCriterionGoverns) {
+TEST(CompressionCheck, EachCriterionGovernsAndTheBranchesTaken) {
+    // Branches: phi by the parabola (P) or the Perry formula (R); eta floored
+    // at lambda 20 (F) or capped at 1 (C); the w/t limit 15 eps_k (S) or
+    // 5 eps_k + 0.125 lambda_x (L); rho reduced (r).
+    BracingResults veryLong;  // lambda_x 300 about iy0 of L100x10, short out of plane
+    veryLong.Lx2 = 3 * Angle(100, 10).iy0_cm;
+    veryLong.Ly2 = 0.1;
+    veryLong.N2 = 10;
+    BracingResults justOver20 = veryLong;  // lambda_x 20.1: eta from 20.1, not floored
+    justOver20.Lx2 = 0.201 * Angle(100, 10).iy0_cm;
     struct Case {
         const char* why;
         BracingResults bay;
         double b, t;
         SteelGrade grade;
         double lambda_c;
-        Criterion governing;
+        CriterionId governing;
         double ratio, phi, eta, rho, w_t_limit;
+        const char* branches;
     } const cases[] = {
         {"worked bay: 500 / iy0 5.38 against 150", WorkedBay(), 180, 12, SteelGrade::Q235,
-         150, Criterion::Slenderness, 0.93004, 0.34666, 0.80926, 1, 5 + 0.125 * 139.5062},
+         150, CriterionId::CompressionSlenderness, 0.93004, 0.34666, 0.80926, 1,
+         5 + 0.125 * 139.5062, "RL"},
         {"250 kN over phi 0.400 and eta 0.791", Bay(3, 4, 1, 0, 400), 100, 10, SteelGrade::Q235,
-         200, Criterion::Stability, 1.90640, 0.40039, 0.79087, 1, 5 + 0.125 * 127.2418},
-        {"w/t 15.5 on a short brace, legs work at rho 0.968", Bay(0.3, 0.4, 1, 0, 1), 70, 4,
-         SteelGrade::Q235, 200, Criterion::LegWidth, 1.03333, 0.97620, 0.63, 0.96786, 15},
+         200, CriterionId::Stability, 1.90640, 0.40039, 0.79087, 1, 5 + 0.125 * 127.2418, "RL"},
+        {"w/t 15.5 on a short brace (lambda 18, lambda_n 0.19), rho 0.968", Bay(0.3, 0.4, 1, 0, 1),
+         70, 4, SteelGrade::Q235, 200, CriterionId::LegWidth, 1.03333, 0.97620, 0.63, 0.96786, 15,
+         "PFSr"},
         {"Q345: w/t 14.7 over 14 eps_k, limit above 80 eps_k", Bay(3, 4, 1, 0, 10), 100, 6,
-         SteelGrade::Q345, 200, Criterion::LegWidth, 0.74373, 0.33435, 0.78713, 0.91920,
-         5 * 0.82534 + 0.125 * 124.7507},
+         SteelGrade::Q345, 200, CriterionId::LegWidth, 0.74373, 0.33435, 0.78713, 0.91920,
+         5 * 0.82534 + 0.125 * 124.7507, "RLr"},
         {"Q235: same angle, rho just below 1", Bay(3, 4, 1, 0, 10), 100, 6, SteelGrade::Q235,
-         200, Criterion::LegWidth, 0.71219, 0.41252, 0.78713, 0.98571, 5 + 0.125 * 124.7507},
+         200, CriterionId::LegWidth, 0.71219, 0.41252, 0.78713, 0.98571, 5 + 0.125 * 124.7507,
+         "RLr"},
+        {"lambda 300: 0.6 + 0.0015 x 300 = 1.05 capped at 1; 300 / 150", veryLong, 100, 10,
+         SteelGrade::Q235, 150, CriterionId::CompressionSlenderness, 2, 0.08753, 1, 1,
+         5 + 0.125 * 300, "RCL"},
+        {"lambda_x 20.1: eta 0.6 + 0.0015 x 20.1 = 0.63015; lambda_n 0.2161 just past the "
+         "parabola; w/t 8 under 15", justOver20, 100, 10, SteelGrade::Q235, 150,
+         CriterionId::LegWidth, 0.53333, 0.96970, 0.63015, 1, 15, "RS"},
     };
     for (const Case& c : cases) {
-        const CompressionCheck r = CheckCompression(c.bay, Angle(c.b, c.t), c.grade, c.lambda_c);
-        EXPECT_EQ(r.governing, c.governing) << c.why;
+        const DesignCheck r = CheckCompression(c.bay, Angle(c.b, c.t), c.grade, c.lambda_c);
+        EXPECT_EQ(GoverningId(r), c.governing) << c.why;
         EXPECT_NEAR(r.ratio, c.ratio, 1e-5) << c.why;
-        EXPECT_NEAR(r.phi, c.phi, 1e-5) << c.why;
-        EXPECT_NEAR(r.eta, c.eta, 1e-5) << c.why;
-        EXPECT_NEAR(r.rho, c.rho, 1e-5) << c.why;
-        EXPECT_NEAR(r.leg_width.limit, c.w_t_limit, 1e-3) << c.why;
+        EXPECT_NEAR(r.q.phi, c.phi, 1e-5) << c.why;
+        EXPECT_NEAR(r.q.eta, c.eta, 1e-5) << c.why;
+        EXPECT_NEAR(r.q.rho, c.rho, 1e-5) << c.why;
+        EXPECT_NEAR(r.Find(CriterionId::LegWidth)->limit, c.w_t_limit, 1e-3) << c.why;
         EXPECT_EQ(r.ok, c.ratio <= 1) << c.why;
+        const DesignBranches& b = r.branches;
+        std::string taken = b.phi == PhiBranch::Parabola ? "P" : b.phi == PhiBranch::Perry ? "R" : "?";
+        taken += std::string(b.lambda_floored ? "F" : "") + (b.eta_capped ? "C" : "");
+        taken += b.width_thickness == WidthThicknessLimit::Stocky    ? "S"
+                 : b.width_thickness == WidthThicknessLimit::Slender ? "L"
+                                                                     : "?";
+        taken += b.rho_reduced ? "r" : "";
+        EXPECT_EQ(taken, c.branches) << c.why;
     }
+}
+
+TEST(DesignChecks, EachCaseListsItsCriteriaWithTheirClauses) {
+    // The list drives the verdict, the CSV and the sheet: order and clauses
+    // are what they print. Worked bay: L110x7 (ix 3.41, A 15.20) in tension,
+    // 312.5 / 15.20 = 20.56 N/mm2; L180x12 in compression, 156.25 / (0.809 x
+    // 0.347 x 42.24) = 13.19 N/mm2, w/t 156 / 12 = 13 against 22.44.
+    // Tension decides no branch and works out no phi.
+    const BracingResults bay = WorkedBay();
+    const DesignCheck t = CheckTension(bay, Angle(110, 7), SteelGrade::Q235, 300);
+    const DesignCheck c = CheckCompression(bay, Angle(180, 12), SteelGrade::Q235, 150);
+    ASSERT_EQ(t.count, 2);
+    ASSERT_EQ(c.count, 3);
+    const Criterion expected[] = {
+        {CriterionId::TensionSlenderness, 1000 / 3.4145, 300, 0.97623, Clause::Table7_4_7},
+        {CriterionId::TensionStrength, 312.5 / 15.196, 0.85 * 215, 0.11253, Clause::Clause7_6_1},
+        {CriterionId::CompressionSlenderness, 139.5062, 150, 0.93004, Clause::Table7_4_6},
+        {CriterionId::Stability, 13.1852, 215, 0.06133, Clause::Clause7_6_1AppendixD},
+        {CriterionId::LegWidth, 13, 5 + 0.125 * 139.5062, 0.57937, Clause::Clause7_3_1},
+    };
+    const Criterion* got[] = {&t.criteria[0], &t.criteria[1], &c.criteria[0], &c.criteria[1],
+                              &c.criteria[2]};
+    for (int k = 0; k < 5; ++k) {
+        EXPECT_EQ(got[k]->id, expected[k].id) << k;
+        EXPECT_EQ(got[k]->clause, expected[k].clause) << k;
+        EXPECT_NEAR(got[k]->value, expected[k].value, 2e-3) << k;
+        EXPECT_NEAR(got[k]->limit, expected[k].limit, 2e-3) << k;
+        EXPECT_NEAR(got[k]->ratio, expected[k].ratio, 1e-5) << k;
+    }
+    EXPECT_NEAR(t.q.lambda_x, 500 / 2.20, 0.5) << "node to crossing about iy0";
+    EXPECT_NEAR(t.q.lambda_y, 1000 / 3.41, 0.5);
+    EXPECT_EQ(t.kind, kTension);
+    EXPECT_EQ(c.kind, kCompression);
+    EXPECT_EQ(t.branches.phi, PhiBranch::None);
+    EXPECT_TRUE(std::isnan(t.q.phi));
+    EXPECT_EQ(c.Find(CriterionId::TensionStrength), nullptr);
 }
 
 TEST(DesignChecks, RatioOfExactlyOneIsOk) {
     // The slenderness limit set to the angle's own slenderness.
     const BracingResults bay = WorkedBay();
-    const AngleSection& s = Angle(110, 7);
-    const double lambda1 = CheckTension(bay, s, SteelGrade::Q235, 300).slenderness.value;
+    const Section& s = Angle(110, 7);
+    const double lambda1 = CheckTension(bay, s, SteelGrade::Q235, 300).q.lambda;
     EXPECT_TRUE(CheckTension(bay, s, SteelGrade::Q235, lambda1).ok);
     EXPECT_FALSE(CheckTension(bay, s, SteelGrade::Q235, std::nextafter(lambda1, 0.0)).ok);
-    const double lambda2 = CheckCompression(bay, s, SteelGrade::Q235, 150).slenderness.value;
+    const double lambda2 = CheckCompression(bay, s, SteelGrade::Q235, 150).q.lambda;
     EXPECT_TRUE(CheckCompression(bay, s, SteelGrade::Q235, lambda2).ok);
     EXPECT_FALSE(CheckCompression(bay, s, SteelGrade::Q235, std::nextafter(lambda2, 0.0)).ok);
     // Sizing at those limits still takes the angle.
-    EXPECT_EQ(SizeTension(EqualAngles(), bay, SteelGrade::Q235, lambda1, MinimumSize{}).chosen, &s);
-    const AngleSection& c = Angle(180, 12);
-    const double lambda_c = CheckCompression(bay, c, SteelGrade::Q235, 150).slenderness.value;
-    EXPECT_EQ(SizeCompression(EqualAngles(), bay, SteelGrade::Q235, lambda_c, MinimumSize{}).chosen, &c);
+    EXPECT_EQ(SizeTension(bay, SteelGrade::Q235, lambda1, MinimumSize{}).chosen, &s);
+    const Section& c = Angle(180, 12);
+    const double lambda_c = CheckCompression(bay, c, SteelGrade::Q235, 150).q.lambda;
+    EXPECT_EQ(SizeCompression(bay, SteelGrade::Q235, lambda_c, MinimumSize{}).chosen, &c);
 }
 
 TEST(DesignChecks, NaNIsNeverOkAndTheFirstCriterionWinsATie) {
@@ -190,16 +282,32 @@ TEST(Sizing, WorkedBayByHand) {
     // (ix 5.59, iy0 3.58: 500 / 3.58 = 139.5, ratio 0.930) passes; phi 0.347,
     // eta 0.6 + 0.0015 x 139.5 = 0.809, stress 156.25 / (0.809 x 0.347 x
     // 42.24) = 13.2 N/mm2, w/t = 156 / 12 = 13 under 15.
+    // The bay's design records both walks, each with its check; a given
+    // angle is checked in both cases and walks nothing.
     const BracingResults bay = WorkedBay();
-    const SizingChoice tension = SizeTension(EqualAngles(), bay, SteelGrade::Q235, 300, MinimumSize{});
-    EXPECT_TRUE(Is(tension.chosen, 110, 7));
-    EXPECT_TRUE(Is(tension.before, 80, 10));
-    EXPECT_FALSE(CheckTension(bay, *tension.before, SteelGrade::Q235, 300).ok);
-    const SizingChoice compression =
-        SizeCompression(EqualAngles(), bay, SteelGrade::Q235, 150, MinimumSize{});
-    EXPECT_TRUE(Is(compression.chosen, 180, 12));
-    EXPECT_TRUE(Is(compression.before, 150, 14));
-    EXPECT_FALSE(CheckCompression(bay, *compression.before, SteelGrade::Q235, 150).ok);
+    const SlendernessLimits limits = DefaultSlendernessLimits(20);
+    const BayDesign sized =
+        DesignBay(bay, SteelGrade::Q235, limits, nullptr, kAngles, MinimumSize{});
+    EXPECT_EQ(sized.grade, SteelGrade::Q235);
+    EXPECT_EQ(sized.limits.tension, 300);
+    EXPECT_EQ(sized.limits.compression, 150);
+    const DesignCase& t = sized.tension;
+    EXPECT_TRUE(t.sized && Is(t.section, 110, 7) && Is(t.before, 80, 10));
+    EXPECT_TRUE(t.check.ok);
+    EXPECT_NEAR(t.check.ratio, 0.97623, 1e-5);
+    EXPECT_FALSE(t.beforeCheck.ok);
+    const DesignCase& c = sized.compression;
+    EXPECT_TRUE(c.sized && Is(c.section, 180, 12) && Is(c.before, 150, 14));
+    EXPECT_EQ(c.check.kind, kCompression);
+    EXPECT_NEAR(c.check.ratio, 0.93004, 1e-5);
+    EXPECT_FALSE(c.beforeCheck.ok);
+    const BayDesign given = DesignBay(bay, SteelGrade::Q345, limits, &Angle(63, 6), kAngles,
+                                      MinimumSize{});
+    for (const DesignCase* g : {&given.tension, &given.compression}) {
+        EXPECT_TRUE(!g->sized && Is(g->section, 63, 6) && g->before == nullptr);
+        EXPECT_FALSE(g->check.ok) << "L63x6 is far too slender";
+    }
+    EXPECT_EQ(given.grade, SteelGrade::Q345);
 }
 
 TEST(Sizing, MinimumSizeAndNoPassingAngle) {
@@ -222,8 +330,8 @@ TEST(Sizing, MinimumSizeAndNoPassingAngle) {
     for (const Case& c : cases) {
         for (int design = 0; design < 2; ++design) {
             const SizingChoice s =
-                design == 0 ? SizeTension(EqualAngles(), c.bay, SteelGrade::Q235, 400, c.minimum)
-                            : SizeCompression(EqualAngles(), c.bay, SteelGrade::Q235, 200, c.minimum);
+                design == 0 ? SizeTension(c.bay, SteelGrade::Q235, 400, c.minimum)
+                            : SizeCompression(c.bay, SteelGrade::Q235, 200, c.minimum);
             EXPECT_EQ(s.chosen != nullptr, c.found) << c.why << design;
             if (c.found) {
                 EXPECT_TRUE(Is(s.chosen, c.b, c.t)) << c.why << design;
@@ -239,22 +347,21 @@ TEST(Sizing, MinimumSizeAndNoPassingAngle) {
 
 TEST(Sizing, QuickRejectsNeverChangeTheAnswer) {
     // The walk against checking every angle in the sizing order.
-    const SectionTable& table = EqualAngles();
     for (double H : {1.0, 4.0, 12.0}) {
         for (double W : {1.0, 30.0, 300.0, 3000.0}) {
             for (SteelGrade grade : {SteelGrade::Q235, SteelGrade::Q355}) {
                 const BracingResults bay = Bay(H, 6, 1, 0, W);
-                const AngleSection* tension = nullptr;
-                const AngleSection* compression = nullptr;
-                for (int k = table.Count() - 1; k >= 0; --k) {
-                    const AngleSection& s = table.BySizingOrder(k);
+                const Section* tension = nullptr;
+                const Section* compression = nullptr;
+                for (int k = kAngles.count - 1; k >= 0; --k) {
+                    const Section& s = kAngles.by_sizing_order(k);
                     if (s.b_mm < 45 || s.t_mm < 4) continue;
                     if (CheckTension(bay, s, grade, 400).ok) tension = &s;
                     if (CheckCompression(bay, s, grade, 200).ok) compression = &s;
                 }
-                EXPECT_EQ(SizeTension(table, bay, grade, 400, MinimumSize{}).chosen, tension)
+                EXPECT_EQ(SizeTension(bay, grade, 400, MinimumSize{}).chosen, tension)
                     << H << " " << W;
-                EXPECT_EQ(SizeCompression(table, bay, grade, 200, MinimumSize{}).chosen, compression)
+                EXPECT_EQ(SizeCompression(bay, grade, 200, MinimumSize{}).chosen, compression)
                     << H << " " << W;
             }
         }

@@ -1,5 +1,6 @@
 #include "report/html/sheet_calc.h"
 
+#include "calc/stability.h"
 #include "format/fixed_text.h"
 #include "report/html/sheet_steps.h"
 #include "ui/result_rows.h"
@@ -48,18 +49,22 @@ void AppendCoreSteps(std::string& html, const BracingInputs& in, const BracingRe
     AppendStep(html, "Nt1 = H·N1/L", In(in.H) + " × " + N1 + " / " + L, Result(r, &R::Nt1), "kN");
     AppendStep(html, "Nt2 = H·N2/L", In(in.H) + " × " + N2 + " / " + L, Result(r, &R::Nt2), "kN");
     if (trialSection) {
-        // Required radii for the slenderness limits 400 and 150 (m to cm: 100).
-        AppendStep(html, "Rx1 = 100·Lx1/400", "100 × " + Result(r, &R::Lx1) + " / 400",
+        // Required radii for the dialog's slenderness limits (m to cm: 100).
+        const std::string lt = Number(kDialogTensionLimit, 0);
+        const std::string lc = Number(kDialogCompressionLimit, 0);
+        AppendStep(html, "Rx1 = 100·Lx1/" + lt, "100 × " + Result(r, &R::Lx1) + " / " + lt,
                    Result(r, &R::Rx1), "cm");
-        AppendStep(html, "Ry1 = 100·Ly1/400", "100 × " + Result(r, &R::Ly1) + " / 400",
+        AppendStep(html, "Ry1 = 100·Ly1/" + lt, "100 × " + Result(r, &R::Ly1) + " / " + lt,
                    Result(r, &R::Ry1), "cm");
-        AppendStep(html, "Rx2 = 100·Lx2/150", "100 × " + Result(r, &R::Lx2) + " / 150",
+        AppendStep(html, "Rx2 = 100·Lx2/" + lc, "100 × " + Result(r, &R::Lx2) + " / " + lc,
                    Result(r, &R::Rx2), "cm");
-        AppendStep(html, "Ry2 = 100·Ly2/150", "100 × " + Result(r, &R::Ly2) + " / 150",
+        AppendStep(html, "Ry2 = 100·Ly2/" + lc, "100 × " + Result(r, &R::Ly2) + " / " + lc,
                    Result(r, &R::Ry2), "cm");
         const std::string k = Result(r, &R::k, 1);
+        const std::string normaliser = Number(kNormalisingSlenderness, 3);
         AppendStep(html, "λ = 100·Ly2/i", "100 × " + Result(r, &R::Ly2) + " / " + In(in.i), k, "");
-        AppendStep(html, "λn = λ/93.014", k + " / 93.014", Result(r, &R::k1, 3), "", "附录 D");
+        AppendStep(html, "λn = λ/" + normaliser, k + " / " + normaliser, Result(r, &R::k1, 3), "",
+                   "附录 D");
         AppendStep(html, "u = φ(λn)，b 类", "", Result(r, &R::u), "", "附录 D");
         AppendStep(html, "f1 = 1000·N1/(100·A)", "1000 × " + N1 + " / (100 × " + In(in.A) + ")",
                    Result(r, &R::f1), "N/mm²");

@@ -5,11 +5,11 @@
 #ifndef BRACING_REPORT_HTML_SHEET_DESIGN_H
 #define BRACING_REPORT_HTML_SHEET_DESIGN_H
 
-#include "batch/sheet_bay.h"
+#include "batch/checked_row.h"
 
 #include <string>
 
-void AppendSectionProperties(std::string& html, const SheetDesign& design);
-void AppendDesignCases(std::string& html, const BracingResults& r, const SheetDesign& design);
+void AppendSectionProperties(std::string& html, const BayDesign& design);
+void AppendDesignCases(std::string& html, const BracingResults& r, const BayDesign& design);
 
 #endif

@@ -24,7 +24,7 @@ void AppendRow(std::string& html, const std::string& symbol, const char* name,
             "</td><td>" + unit + "</td></tr>\n";
 }
 
-void AppendInputs(std::string& html, const SheetBay& bay) {
+void AppendInputs(std::string& html, const CheckedRow& bay) {
     html += "<table class=\"inputs\">\n<thead><tr><th colspan=\"4\">基本数据</th></tr></thead>\n"
             "<tbody>\n";
     // A and i are the dialog's trial section; beside a section column they are not used.
@@ -38,7 +38,7 @@ void AppendInputs(std::string& html, const SheetBay& bay) {
         AppendRow(html, field.symbol, kInputNames[k], typed, UnitText(field.unit));
     }
     if (bay.design != nullptr) {
-        const SheetDesign& d = *bay.design;
+        const BayDesign& d = *bay.design;
         AppendRow(html, "", "钢号", GradeName(d.grade), "");
         AppendRow(html, "[λ]", "拉杆容许长细比", Number(d.limits.tension, kLimitDecimals), "");
         AppendRow(html, "[λ]", "压杆容许长细比", Number(d.limits.compression, kLimitDecimals), "");
@@ -48,7 +48,7 @@ void AppendInputs(std::string& html, const SheetBay& bay) {
 
 }  // namespace
 
-void AppendBayPage(std::string& html, const SheetBay& bay) {
+void AppendBayPage(std::string& html, const CheckedRow& bay) {
     if (!bay.refusal.empty()) {
         return;
     }

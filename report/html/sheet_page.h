@@ -2,12 +2,12 @@
 #ifndef BRACING_REPORT_HTML_SHEET_PAGE_H
 #define BRACING_REPORT_HTML_SHEET_PAGE_H
 
-#include "batch/sheet_bay.h"
+#include "batch/checked_row.h"
 
 #include <string>
 
 // The sketch, the inputs, the calculation and, with a section, the design
 // check. A refused bay has no page: nothing is appended.
-void AppendBayPage(std::string& html, const SheetBay& bay);
+void AppendBayPage(std::string& html, const CheckedRow& bay);
 
 #endif

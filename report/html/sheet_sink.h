@@ -22,7 +22,7 @@ public:
         heading_.designCheck = designCheck;
         writer_.emplace(file_, spool_, heading_);
     }
-    void Add(const SheetBay& bay) override { writer_->Add(bay); }
+    void Add(const CheckedRow& bay) override { writer_->Add(bay); }
     void LeaveOut(long fromLine, long toLine, std::string_view reason) override {
         writer_->LeaveOut(fromLine, toLine, reason);
     }

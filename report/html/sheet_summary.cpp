@@ -13,10 +13,9 @@ namespace {
 constexpr int kDesignColumns = 6;  // section, ratio and verdict of each case
 constexpr int kDialogColumns = 4;  // N1, f1, u, f2
 
-template <class Check, int Count>
-std::string Cell(const DesignColumn<Check> (&columns)[Count], const char* name,
-                 const SheetCase<Check>& c) {
-    for (const DesignColumn<Check>& column : columns) {
+template <int Count>
+std::string Cell(const DesignColumn (&columns)[Count], const char* name, const DesignCase& c) {
+    for (const DesignColumn& column : columns) {
         if (std::strcmp(column.name, name) == 0) {
             return DesignCellText(column, c.section, c.check);
         }
@@ -31,7 +30,7 @@ std::string Td(const std::string& text, const char* kind = "") {
     return std::string("<td") + kind + ">" + text + "</td>";
 }
 
-void AppendDesignCells(std::string& html, const SheetDesign& d) {
+void AppendDesignCells(std::string& html, const BayDesign& d) {
     html += Td(Cell(kTensionColumns, "section1", d.tension)) +
             Td(Cell(kTensionColumns, "ratio1", d.tension), " class=\"num\"") +
             Td(Cell(kTensionColumns, "ok1", d.tension)) +
@@ -52,7 +51,7 @@ void AppendDialogCells(std::string& html, const BracingResults& r) {
 
 }  // namespace
 
-BayOutcome Outcome(const SheetBay& bay) {
+BayOutcome Outcome(const CheckedRow& bay) {
     if (!bay.refusal.empty()) {
         return BayOutcome::Refused;
     }
@@ -65,7 +64,7 @@ BayOutcome Outcome(const SheetBay& bay) {
     return ok ? BayOutcome::Passed : BayOutcome::Failed;
 }
 
-std::string BayTitle(const SheetBay& bay) {
+std::string BayTitle(const CheckedRow& bay) {
     if (bay.name.empty()) {
         return "第 " + std::to_string(bay.line) + " 行";
     }
@@ -83,7 +82,7 @@ void AppendSummaryHead(std::string& html, bool designCheck) {
     html += "</tr></thead>\n<tbody>\n";
 }
 
-void AppendSummaryRow(std::string& html, const SheetBay& bay, bool designCheck) {
+void AppendSummaryRow(std::string& html, const CheckedRow& bay, bool designCheck) {
     const BayOutcome outcome = Outcome(bay);
     html += outcome == BayOutcome::Failed ? "<tr class=\"ng\"><td class=\"mark\">※</td>"
                                           : "<tr><td class=\"mark\"></td>";

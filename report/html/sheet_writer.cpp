@@ -54,7 +54,7 @@ SheetWriter::SheetWriter(std::FILE* sheet, std::FILE* spool, const SheetHeading&
     Write(sheet_);
 }
 
-void SheetWriter::Add(const SheetBay& bay) {
+void SheetWriter::Add(const CheckedRow& bay) {
     ++counts_[static_cast<int>(Outcome(bay))];
     AppendSummaryRow(html_, bay, designCheck_);
     Write(sheet_);

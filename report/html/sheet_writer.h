@@ -7,7 +7,7 @@
 #ifndef BRACING_REPORT_HTML_SHEET_WRITER_H
 #define BRACING_REPORT_HTML_SHEET_WRITER_H
 
-#include "batch/sheet_bay.h"
+#include "batch/checked_row.h"
 
 #include <cstdio>
 #include <string>
@@ -31,7 +31,7 @@ public:
     SheetWriter& operator=(const SheetWriter&) = delete;
 
     // The bay's summary line, and its page unless it was refused.
-    void Add(const SheetBay& bay);
+    void Add(const CheckedRow& bay);
     // Input lines `fromLine` to `toLine` that were not read, and why: a
     // line in the summary, and counted.
     void LeaveOut(long fromLine, long toLine, std::string_view reason);

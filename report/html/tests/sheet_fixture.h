@@ -3,7 +3,8 @@
 #ifndef BRACING_REPORT_HTML_TESTS_SHEET_FIXTURE_H
 #define BRACING_REPORT_HTML_TESTS_SHEET_FIXTURE_H
 
-#include "batch/bay_design.h"
+#include "design/families/families.h"
+#include "design/bay_design.h"
 #include "batch/bay_table.h"
 #include "report/html/sheet_writer.h"
 
@@ -22,12 +23,12 @@ struct ExampleBay {
 
 // A bay with the design check it points at.
 struct PreparedBay {
-    SheetBay bay;
-    SheetDesign design;
+    CheckedRow bay;
+    BayDesign design;
 };
 
 inline void Prepare(const ExampleBay& example, PreparedBay& out) {
-    SheetBay& bay = out.bay;
+    CheckedRow& bay = out.bay;
     bay.line = example.line;
     bay.name = example.name;
     for (int k = 0; k < kInputFieldCount; ++k) {
@@ -41,10 +42,10 @@ inline void Prepare(const ExampleBay& example, PreparedBay& out) {
     if (example.cells[5] != nullptr) {
         return;  // A and i typed: the dialog's check only
     }
-    const SectionTable& table = EqualAngles();
-    const int given = example.b_mm > 0.0 ? table.Find(example.b_mm, example.t_mm) : -1;
-    out.design = CheckBayDesign(bay.results, example.grade, DefaultSlendernessLimits(bay.inputs.T),
-                                given < 0 ? nullptr : &table.At(given), table, MinimumSize());
+    const SectionFamily& angles = FamilyOf(SectionFamilyId::EqualAngle);
+    const Section* given = example.b_mm > 0.0 ? angles.find(example.b_mm, example.t_mm) : nullptr;
+    out.design = DesignBay(bay.results, example.grade, DefaultSlendernessLimits(bay.inputs.T), given,
+                           angles, MinimumSize());
     bay.design = &out.design;
 }
 

@@ -1,4 +1,5 @@
 #include "batch/tests/checked_text.h"
+#include "design/families/families.h"
 #include "batch/design_texts.h"
 #include "report/html/sheet_calc.h"
 #include "report/html/sheet_sink.h"
@@ -390,11 +391,12 @@ TEST(DesignTexts, ColumnsAndCells) {
     EXPECT_EQ(names, "section1,lambda1,limit1,stress1,ratio1,ok1,section2,lambda2,limit2,phi2,"
                      "eta2,rho2,stress2,ratio2,ok2,");
 
-    const SectionTable& table = EqualAngles();
-    const AngleSection& l63x6 = table.At(table.Find(63, 6));
+    const SectionFamily& angles = FamilyOf(SectionFamilyId::EqualAngle);
+    const Section& l63x6 = *angles.find(63, 6);
     BracingResults bay;
     ASSERT_TRUE(ComputeBracing(BracingInputs{6, 8, 2, 20, 30, 0, 0}, bay));
-    const CompressionCheck check = CheckCompression(bay, l63x6, SteelGrade::Q235, 150);
+    const DesignCheck check =
+        angles.check(DesignCaseKind::Compression, bay, l63x6, SteelGrade::Q235, 150);
     std::string cells, empty;
     for (const auto& column : kCompressionColumns) {
         cells += DesignCellText(column, &l63x6, check) + ",";

@@ -1,6 +1,6 @@
 // The nominal dimensions of the standard's equal angles, as data.
-#ifndef BRACING_DESIGN_ANGLE_SIZES_H
-#define BRACING_DESIGN_ANGLE_SIZES_H
+#ifndef BRACING_DESIGN_ANGLE_ANGLE_SIZES_H
+#define BRACING_DESIGN_ANGLE_ANGLE_SIZES_H
 
 struct AngleSize {
     double b_mm;       // leg width

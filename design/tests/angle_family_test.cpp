@@ -1,4 +1,5 @@
-#include "design/angle_sections.h"
+#include "design/families/families.h"
+#include "design/section_family.h"
 
 #include <gtest/gtest.h>
 
@@ -6,11 +7,13 @@
 
 namespace {
 
-const AngleSection& Angle(double b, double t) {
-    const SectionTable& table = EqualAngles();
-    const int k = table.Find(b, t);
-    EXPECT_GE(k, 0) << "L" << b << "x" << t;
-    return table.At(k < 0 ? 0 : k);
+// The angles as every user sees them: through the family.
+const SectionFamily& kAngles = FamilyOf(SectionFamilyId::EqualAngle);
+
+const Section& Angle(double b, double t) {
+    const Section* s = kAngles.find(b, t);
+    EXPECT_NE(s, nullptr) << "L" << b << "x" << t;
+    return s == nullptr ? kAngles.at(0) : *s;
 }
 
 }  // namespace
@@ -24,8 +27,9 @@ TEST(AngleSections, RadiiRoundToTheStandardsPrintedValues) {
         {100, 10, 3.05, 3.84, 1.96},
     };
     for (const Case& c : cases) {
-        const AngleSection& s = Angle(c.b, c.t);
+        const Section& s = Angle(c.b, c.t);
         EXPECT_NEAR(s.ix_cm, c.ix, 0.005) << c.b << "x" << c.t;
+        EXPECT_EQ(s.iy_cm, s.ix_cm) << "equal legs";
         EXPECT_NEAR(s.ix0_cm, c.ix0, 0.005) << c.b << "x" << c.t;
         EXPECT_NEAR(s.iy0_cm, c.iy0, 0.005) << c.b << "x" << c.t;
     }
@@ -41,28 +45,30 @@ TEST(AngleSections, AreasMatchThePrintedOnes) {
     }
 }
 
-TEST(AngleSections, FindsListedSizesOnly) {
-    const SectionTable& table = EqualAngles();
-    EXPECT_EQ(table.Count(), 115);
-    EXPECT_EQ(table.Find(63, 9), -1);  // 63 mm legs come 4 to 8 and 10 thick
-    EXPECT_EQ(table.Find(75, 50), -1);
+TEST(AngleSections, FamilyFindsListedSizesOnly) {
+    EXPECT_EQ(kAngles.id, SectionFamilyId::EqualAngle);
+    EXPECT_EQ(kAngles.count, 115);
+    EXPECT_EQ(kAngles.find(20, 3), &kAngles.at(0));
+    EXPECT_EQ(kAngles.find(250, 35), &kAngles.at(114));
+    EXPECT_EQ(kAngles.find(63, 9), nullptr);  // 63 mm legs come 4 to 8 and 10 thick
+    EXPECT_EQ(kAngles.find(75, 50), nullptr);
+    EXPECT_EQ(kAngles.at(114).family, SectionFamilyId::EqualAngle);
 }
 
 TEST(AngleSections, SizingOrderIsByMassThenArea) {
-    const SectionTable& table = EqualAngles();
-    for (int k = 1; k < table.Count(); ++k) {
-        const AngleSection& p = table.BySizingOrder(k - 1);
-        const AngleSection& q = table.BySizingOrder(k);
+    for (int k = 1; k < kAngles.count; ++k) {
+        const Section& p = kAngles.by_sizing_order(k - 1);
+        const Section& q = kAngles.by_sizing_order(k);
         ASSERT_TRUE(p.mass_kg_m < q.mass_kg_m ||
                     (p.mass_kg_m == q.mass_kg_m && p.A_cm2 <= q.A_cm2)) << k;
     }
     // L80x10 and L110x7 both weigh 11.9 kg/m: the smaller area first.
     int l80x10 = -1;
-    for (int k = 0; k < table.Count(); ++k) {
-        if (table.BySizingOrder(k).b_mm == 80 && table.BySizingOrder(k).t_mm == 10) l80x10 = k;
+    for (int k = 0; k < kAngles.count; ++k) {
+        if (&kAngles.by_sizing_order(k) == kAngles.find(80, 10)) l80x10 = k;
     }
     ASSERT_GE(l80x10, 0);
-    EXPECT_EQ(table.BySizingOrder(l80x10 + 1).b_mm, 110);
+    EXPECT_EQ(&kAngles.by_sizing_order(l80x10 + 1), kAngles.find(110, 7));
 }
 
 TEST(AngleSections, EverySizeMatchesTheStandardsList) {
@@ -70,7 +76,6 @@ TEST(AngleSections, EverySizeMatchesTheStandardsList) {
     // mass, since a root radius 1 mm off still matches the mass of many sizes.
     std::FILE* file = std::fopen(BRACING_DESIGN_TEST_DATA "/gbt706-2016-equal-angles.csv", "r");
     ASSERT_NE(file, nullptr) << BRACING_DESIGN_TEST_DATA;
-    const SectionTable& table = EqualAngles();
     char line[256];
     int rows = 0;
     while (std::fgets(line, sizeof line, file) != nullptr) {
@@ -79,15 +84,15 @@ TEST(AngleSections, EverySizeMatchesTheStandardsList) {
             EXPECT_EQ(rows, 0) << "only the header is not a size: " << line;
             continue;
         }
-        ASSERT_LT(rows, table.Count());
-        const AngleSection& s = table.At(rows);
+        ASSERT_LT(rows, kAngles.count);
+        const Section& s = kAngles.at(rows);
         EXPECT_EQ(s.b_mm, b_mm) << line;
         EXPECT_EQ(s.t_mm, t_mm) << line;
         EXPECT_EQ(s.r_mm, r_mm) << line;
         EXPECT_EQ(s.mass_kg_m, mass) << line;
-        EXPECT_EQ(table.Find(b, t), rows) << line;
+        EXPECT_EQ(kAngles.find(b, t), &s) << line;
         ++rows;
     }
     std::fclose(file);
-    EXPECT_EQ(rows, table.Count());
+    EXPECT_EQ(rows, kAngles.count);
 }

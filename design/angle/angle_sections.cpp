@@ -1,9 +1,9 @@
-#include "angle_sections.h"
+#include "design/angle/angle_sections.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "angle_sizes.h"
+#include "design/angle/angle_sizes.h"
 
 static_assert(SectionTable::kCount == kAngleSizeCount, "one section per listed size");
 
@@ -49,7 +49,7 @@ void AddQuarterDisc(Moments& m, double sign, double cx, double cy, double R, dou
     m.sxy += sign * (cx * cy * a + cx * my + cy * mx + ixy);
 }
 
-AngleSection Compute(const AngleSize& s) {
+Section Compute(const AngleSize& s) {
     const double b = s.b_mm;
     const double t = s.t_mm;
     const double r = s.r_mm;
@@ -76,7 +76,8 @@ AngleSection Compute(const AngleSize& s) {
     const double Iu = 0.5 * (Ix + Iy) + std::fabs(Ixy);
     const double Iv = 0.5 * (Ix + Iy) - std::fabs(Ixy);
 
-    AngleSection out;
+    Section out;
+    out.family = SectionFamilyId::EqualAngle;
     out.b_mm = b;
     out.t_mm = t;
     out.r_mm = r;
@@ -85,6 +86,7 @@ AngleSection Compute(const AngleSize& s) {
     out.A_cm2 = (t * (2.0 * b - t) + 0.215 * (r * r - 2.0 * r1 * r1)) / 100.0;
     // Radii in cm from mm.
     out.ix_cm = std::sqrt(Ix / m.a) / 10.0;
+    out.iy_cm = out.ix_cm;  // equal legs
     out.ix0_cm = std::sqrt(Iu / m.a) / 10.0;
     out.iy0_cm = std::sqrt(Iv / m.a) / 10.0;
     return out;
@@ -97,7 +99,7 @@ SectionTable::SectionTable() : sections_(), sizing_order_() {
         sections_[k] = Compute(kAngleSizes[k]);
         sizing_order_[k] = k;
     }
-    const AngleSection* s = sections_;
+    const Section* s = sections_;
     std::sort(sizing_order_, sizing_order_ + kCount, [s](int p, int q) {
         if (s[p].mass_kg_m != s[q].mass_kg_m) return s[p].mass_kg_m < s[q].mass_kg_m;
         if (s[p].A_cm2 != s[q].A_cm2) return s[p].A_cm2 < s[q].A_cm2;

@@ -1,6 +1,6 @@
 // GB/T 706-2016 hot-rolled equal-leg angles, in the standard's order:
 // leg width b, thickness t, root radius r (mm) and the printed mass (kg/m).
-#include "angle_sizes.h"
+#include "design/angle/angle_sizes.h"
 
 const AngleSize kAngleSizes[kAngleSizeCount] = {
     {20, 3, 3.5, 0.889}, {20, 4, 3.5, 1.15}, {25, 3, 3.5, 1.12}, {25, 4, 3.5, 1.46},

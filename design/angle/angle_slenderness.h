@@ -1,10 +1,10 @@
 // Slenderness of an angle diagonal in each design case: shared by the
 // check and by the sizing walk's quick reject, so both judge alike.
-#ifndef BRACING_DESIGN_BRACE_SLENDERNESS_H
-#define BRACING_DESIGN_BRACE_SLENDERNESS_H
+#ifndef BRACING_DESIGN_ANGLE_ANGLE_SLENDERNESS_H
+#define BRACING_DESIGN_ANGLE_ANGLE_SLENDERNESS_H
 
 #include "calc/bracing.h"
-#include "design/angle_sections.h"
+#include "design/section.h"
 
 struct BraceSlenderness {
     double lambda_x;  // in the oblique plane, about the minimum radius iy0
@@ -12,7 +12,7 @@ struct BraceSlenderness {
     double lambda;    // the larger (NaN when either is)
 };
 
-inline BraceSlenderness MakeSlenderness(double Lx_m, double Ly_m, const AngleSection& s) {
+inline BraceSlenderness MakeSlenderness(double Lx_m, double Ly_m, const Section& s) {
     BraceSlenderness out;
     // Lengths in m over radii in cm.
     out.lambda_x = (100.0 * Lx_m) / s.iy0_cm;
@@ -24,12 +24,12 @@ inline BraceSlenderness MakeSlenderness(double Lx_m, double Ly_m, const AngleSec
 
 // GB 50017-2017 7.4.7: the minimum radius node to crossing, the radius
 // about the leg-parallel axis out of plane for crossing members.
-inline BraceSlenderness TensionSlenderness(const BracingResults& bay, const AngleSection& s) {
+inline BraceSlenderness TensionSlenderness(const BracingResults& bay, const Section& s) {
     return MakeSlenderness(bay.Lx1, bay.Ly1, s);
 }
 
 // GB 50017-2017 7.4.6 with the lengths of 7.4.2.
-inline BraceSlenderness CompressionSlenderness(const BracingResults& bay, const AngleSection& s) {
+inline BraceSlenderness CompressionSlenderness(const BracingResults& bay, const Section& s) {
     return MakeSlenderness(bay.Lx2, bay.Ly2, s);
 }
 

@@ -1,0 +1,20 @@
+// Design check of one X-brace diagonal made of a single equal angle
+// connected by one leg, for the tension and the compression design of a bay.
+#ifndef BRACING_DESIGN_ANGLE_ANGLE_CHECK_H
+#define BRACING_DESIGN_ANGLE_ANGLE_CHECK_H
+
+#include "calc/bracing.h"
+#include "design/design_check.h"
+#include "design/section.h"
+#include "design/steel_grades.h"
+
+// Tension design: N1, Lx1 and Ly1 of `bay`; slenderness, then strength.
+DesignCheck CheckAngleTension(const BracingResults& bay, const Section& section,
+                              SteelGrade grade, double lambda_t);
+
+// Compression design: N2, Lx2 and Ly2 of `bay`; slenderness, stability,
+// then leg width.
+DesignCheck CheckAngleCompression(const BracingResults& bay, const Section& section,
+                                  SteelGrade grade, double lambda_c);
+
+#endif

@@ -1,0 +1,92 @@
+// The outcome of one design case of one section: every criterion against
+// its limit with the clause it applies, the governing one, the quantities
+// the check worked out and the branches it took. Free of text: the
+// outputs name ids and clauses from their own tables.
+#ifndef BRACING_DESIGN_DESIGN_CHECK_H
+#define BRACING_DESIGN_DESIGN_CHECK_H
+
+enum class DesignCaseKind { Tension, Compression };
+
+enum class CriterionId {
+    TensionSlenderness,      // max(lambda_x, lambda_y) against lambda_t
+    TensionStrength,         // sigma against 0.85 f
+    CompressionSlenderness,  // max(lambda_x, lambda_y) against lambda_c
+    Stability,               // sigma over the reductions against f
+    LegWidth,                // w/t against its limit
+};
+
+// Where a criterion comes from (GB 50017-2017 unless named).
+enum class Clause {
+    Table7_4_7,           // tension members' allowable slenderness
+    Table7_4_6,           // compression members' allowable slenderness
+    Clause7_6_1,          // single angle connected by one leg
+    Clause7_6_1AppendixD, // its stability with phi of Appendix D
+    Clause7_3_1,          // width-to-thickness of a leg
+};
+
+struct Criterion {
+    CriterionId id;
+    double value;
+    double limit;
+    double ratio;  // value / limit
+    Clause clause;
+};
+
+// Appendix D: the parabola for lambda_n <= 0.215, the Perry formula beyond.
+enum class PhiBranch { None, Parabola, Perry };
+
+// GB 50017-2017 7.3.1-5: 15 eps_k up to lambda_x = 80 eps_k, beyond it
+// 5 eps_k + 0.125 lambda_x.
+enum class WidthThicknessLimit { None, Stocky, Slender };
+
+// What the check worked out; NaN where the case does not use it.
+struct DesignQuantities {
+    double lambda_x;  // in the oblique plane
+    double lambda_y;  // out of plane
+    double lambda;    // the larger
+    double f;         // design strength, N/mm2
+    double sigma;     // stress checked against f, N/mm2
+    double eps_k;     // sqrt(235 / fy)
+    double lambda_n;  // normalised slenderness
+    double phi;       // stability coefficient
+    double eta;       // one-leg connection reduction
+    double w_t;       // leg width-to-thickness ratio
+    double w_t_full;  // w/t up to which the whole leg works
+    double rho;       // effective-area factor of slender legs
+};
+
+struct DesignBranches {
+    PhiBranch phi = PhiBranch::None;
+    bool eta_capped = false;      // eta reached 1 (GB 50017-2017 7.6.1)
+    bool lambda_floored = false;  // lambda_x under 20 taken as 20 for eta
+    WidthThicknessLimit width_thickness = WidthThicknessLimit::None;
+    bool rho_reduced = false;     // w/t over 14 eps_k: rho < 1 (7.6.3)
+};
+
+constexpr int kMaxCriteria = 4;
+
+struct DesignCheck {
+    DesignCaseKind kind = DesignCaseKind::Tension;
+    Criterion criteria[kMaxCriteria] = {};
+    int count = 0;
+    int governing = 0;   // index into criteria
+    double ratio = 0.0;  // the governing ratio
+    bool ok = false;     // ratio <= 1
+    DesignQuantities q = {};
+    DesignBranches branches;
+
+    const Criterion* begin() const { return criteria; }
+    const Criterion* end() const { return criteria + count; }
+    const Criterion& Governing() const { return criteria[governing]; }
+    // The criterion `id`; null when the case has none.
+    const Criterion* Find(CriterionId id) const;
+};
+
+// Appends value against limit under `clause`.
+void AddCriterion(DesignCheck& check, CriterionId id, double value, double limit, Clause clause);
+
+// Picks the governing criterion: the largest ratio, the first on a tie; NaN
+// anywhere gives a NaN ratio, which is not OK.
+void Conclude(DesignCheck& check);
+
+#endif
