@@ -28,11 +28,6 @@ bool OutOfRange(const DesignColumn<Check> (&columns)[N], const SheetCase<Check>&
            });
 }
 
-template <class Check>
-bool NoAngle(const SheetCase<Check>& checked) {
-    return checked.sized && checked.section == nullptr;
-}
-
 }  // namespace
 
 void AppendDesignHeader(std::string& line) {
@@ -52,16 +47,4 @@ void AppendDesignCells(std::string& line, const SheetDesign* design) {
 bool DesignOutOfRange(const SheetDesign& design) {
     return OutOfRange(kTensionColumns, design.tension) ||
            OutOfRange(kCompressionColumns, design.compression);
-}
-
-std::string NoAngleText(const SheetDesign& design) {
-    std::string text;
-    if (NoAngle(design.tension)) {
-        text = "no angle passes the tension design";
-    }
-    if (NoAngle(design.compression)) {
-        text += text.empty() ? "" : "; ";
-        text += "no angle passes the compression design";
-    }
-    return text;
 }

@@ -17,8 +17,10 @@ void AppendDesignCells(std::string& line, const SheetDesign* design);
 // Whether a number of a checked case is not finite.
 bool DesignOutOfRange(const SheetDesign& design);
 
-// What the error column says of a case that sizing found no angle for,
-// e.g. "no angle passes the tension design"; empty when both found one.
-std::string NoAngleText(const SheetDesign& design);
+// Whether sizing found no angle for the case: its error column says so.
+template <class Check>
+bool NoAnglePasses(const SheetCase<Check>& checked) {
+    return checked.sized && checked.section == nullptr;
+}
 
 #endif

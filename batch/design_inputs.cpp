@@ -2,7 +2,6 @@
 
 #include "batch/cell_number.h"
 #include "batch/grade_text.h"
-#include "format/message_text.h"
 #include "batch/section_text.h"
 
 #include <string>
@@ -22,10 +21,9 @@ void ReadLimit(const CsvRecord& row, std::size_t column, const char* name, doubl
     if (number.status == CellStatus::Number && number.value > 0.0) {
         limit = number.value;
     } else if (number.status == CellStatus::Number) {
-        refusal.Add(std::string(name) + ": " + QuotedText(cell, kShownCellCharacters) +
-                    " is not above 0");
+        refusal.Add(RefusalCode::LimitNotAboveZero, name, cell);
     } else if (number.status != CellStatus::Empty) {
-        refusal.Add(CellRefusalText(name, cell, number.status));
+        RefuseCell(refusal, name, cell, number.status);
     }
 }
 
@@ -35,16 +33,17 @@ DesignInputs ReadDesignInputs(const CsvRecord& row, const DesignInputColumns& co
                               SteelGrade defaultGrade, double T_kN, RowRefusal& refusal) {
     DesignInputs inputs{nullptr, defaultGrade, DefaultSlendernessLimits(T_kN)};
     const SectionTable& table = EqualAngles();
-    std::string error;
+    const std::string& section = row[columns[kSectionColumn]];
+    RefusalCode why = RefusalCode::SectionNotDesignation;
     int index = -1;
-    if (!ReadSection(row[columns[kSectionColumn]], table, index, error)) {
-        refusal.Add(error);
+    if (!ReadSection(section, table, index, why)) {
+        refusal.Add(why, kDesignInputNames[kSectionColumn], section);
     } else if (index >= 0) {
         inputs.section = &table.At(index);
     }
     const std::size_t grade = columns[kGradeColumn];
-    if (grade != kNoColumn && !ReadGrade(row[grade], defaultGrade, inputs.grade, error)) {
-        refusal.Add(error);
+    if (grade != kNoColumn && !ReadGrade(row[grade], defaultGrade, inputs.grade)) {
+        refusal.Add(RefusalCode::GradeUnknown, kDesignInputNames[kGradeColumn], row[grade]);
     }
     ReadLimit(row, columns[kLambdaTColumn], kDesignInputNames[kLambdaTColumn], inputs.limits.tension, refusal);
     ReadLimit(row, columns[kLambdaCColumn], kDesignInputNames[kLambdaCColumn], inputs.limits.compression,

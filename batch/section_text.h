@@ -6,14 +6,15 @@
 #include <string>
 #include <string_view>
 
+#include "batch/row_refusal.h"
 #include "design/angle_sections.h"
 
 // Reads a section cell: L63x6, L63×6, ∠63×6, ∟63×6, L63*6, l63X6, the
 // standard's L63×63×6, white space anywhere. Returns true with `index` the
 // table index, or -1 for a blank cell (the angle is to be sized). Returns
-// false for anything else with `error` naming the text: a size the table
-// lacks, an unequal or a double angle, or no designation at all.
-bool ReadSection(std::string_view text, const SectionTable& table, int& index, std::string& error);
+// false for anything else with `why`: a size the table lacks, an unequal
+// or a double angle, or no designation at all.
+bool ReadSection(std::string_view text, const SectionTable& table, int& index, RefusalCode& why);
 
 // Appends the designation of `section` in the L63x6 form.
 void AppendDesignation(const AngleSection& section, std::string& out);

@@ -1,5 +1,5 @@
 #include "batch/bay_table.h"
-#include "batch/tests/checked_text.h"
+#include "report/csv/tests/checked_text.h"
 
 #include <gtest/gtest.h>
 
