@@ -77,6 +77,9 @@ struct Message {
     const char* text;  // {0}, {1} ... stand for the data, in any order
 };
 
+// The table of `language`, in MessageId's order.
+const Message* MessageTable(Language language);
+
 // The text of `id` in `language`, its {k} replaced by args[k], added to `out`.
 void AppendMessage(std::string& out, Language language, MessageId id,
                    std::initializer_list<std::string_view> args = {});

@@ -38,19 +38,11 @@ TEST(SectionText, ReadsEverySpellingOfOneAngle) {
 TEST(SectionText, RefusesWithItsReason) {
     constexpr RefusalCode kNone = RefusalCode::SectionNotDesignation;
     struct Case { const char* text; RefusalCode why; } const cases[] = {
-        {"L63x9", RefusalCode::SectionNotStandard},
-        {"L75x50x6", RefusalCode::SectionUnequal},
-        {"L63x6x6", RefusalCode::SectionUnequal},
+        {"L63x9", RefusalCode::SectionNotStandard}, {"L1000000x6", RefusalCode::SectionNotStandard},
+        {"L75x50x6", RefusalCode::SectionUnequal}, {"L63x6x6", RefusalCode::SectionUnequal},
         {"2L63x6", RefusalCode::SectionDouble},
-        {"HW100", kNone},
-        {"63x6", kNone},  // no angle mark
-        {"L63", kNone},
-        {"L63x6x", kNone},
-        {"L63x63x63x6", kNone},
-        {"3L63x6", kNone},
-        {"L63.5x6", kNone},
-        {"L1000000x6", RefusalCode::SectionNotStandard},
-        {"L63/6", kNone},
+        {"HW100", kNone}, {"63x6", kNone} /* no angle mark */, {"L63", kNone}, {"L63x6x", kNone},
+        {"L63x63x63x6", kNone}, {"3L63x6", kNone}, {"L63.5x6", kNone}, {"L63/6", kNone},
         {"L 63 x 6 ...............................", kNone},  // too long to squeeze
     };
     for (const Case& c : cases) {

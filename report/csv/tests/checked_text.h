@@ -25,8 +25,7 @@ inline Checked CheckSource(ByteSource& source, const CheckOptions& options = Che
     TextOutput out(checked.out);
     TextOutput problems(checked.problems);
     CsvSink rows(out);
-    ProblemFileNames names;
-    names.input = "in";
+    const ProblemFileNames names{"in", "<stdout>", ""};
     ProblemLines lines(problems, names);
     checked.exit = CheckBays(reader, options, rows, lines).exit;
     return checked;
