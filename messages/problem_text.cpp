@@ -83,7 +83,7 @@ void AppendTextProblem(std::string& out, const Problem& p, Language language) {
         const bool named = p.header != nullptr && p.count >= 1 && static_cast<std::size_t>(p.count) <= p.header->size();
         std::string quote;
         AppendMessage(quote, language, named ? MessageId::QuoteNotClosedNamed : MessageId::QuoteNotClosed,
-                      {Number(p.count), named ? std::string_view((*p.header)[p.count - 1]) : ""});
+                      {Number(p.count), named ? std::string_view((*p.header)[static_cast<std::size_t>(p.count - 1)]) : ""});
         if (p.inHeader) {
             AppendMessage(out, language, MessageId::InHeader, {quote});
         } else {
