@@ -4,36 +4,30 @@
 #include "design/bay_design.h"
 #include "batch/cell_number.h"
 #include "io/cell_space.h"
-#include "io/csv_writer.h"
 #include "batch/design_cells.h"
 #include "batch/output_columns.h"
-#include "format/fixed_text.h"
 
 #include <algorithm>
 #include <cmath>
 #include <iterator>
-
-const char* const kRejectedText = "参数不能为负数和零";
 
 namespace {
 
 constexpr int kA = 5;  // A and i in kInputFields: the section gives them
 constexpr int kI = 6;
 
-const char* const kNamesNeeded =
-    " (the header must name H, B, n, T, W and either A and i or section; names are case-sensitive)";
-
 // The column named `name`, kNoColumn when none; false when two are.
-bool FindColumn(const CsvRecord& header, const std::string& name, std::size_t& found,
-                std::string& error) {
+bool FindColumn(const CsvRecord& header, const char* name, std::size_t& found, Problem& fault) {
     found = kNoColumn;
     for (std::size_t column = 0; column < header.size(); ++column) {
         if (TrimCellSpace(header[column]) != name) {
             continue;
         }
         if (found != kNoColumn) {
-            error = "column " + name + " appears twice (columns " + std::to_string(found + 1) + " and " +
-                    std::to_string(column + 1) + ")";
+            fault.code = ProblemCode::ColumnTwice;
+            fault.column = name;
+            fault.count = static_cast<long>(found + 1);
+            fault.of = static_cast<long>(column + 1);
             return false;
         }
         found = column;
@@ -52,14 +46,14 @@ int BayTable::InputColumnsNamed(const CsvRecord& header) {
         }));
 }
 
-bool BayTable::FindColumns(const CsvRecord& header, std::string& error) {
+bool BayTable::FindColumns(const CsvRecord& header, Problem& fault) {
     for (int k = 0; k < kInputFieldCount; ++k) {
-        if (!FindColumn(header, kInputFields[k].symbol, columns_[k], error)) {
+        if (!FindColumn(header, kInputFields[k].symbol, columns_[k], fault)) {
             return false;
         }
     }
     for (int k = 0; k < kDesignInputCount; ++k) {
-        if (!FindColumn(header, kDesignInputNames[k], design_[k], error)) {
+        if (!FindColumn(header, kDesignInputNames[k], design_[k], fault)) {
             return false;
         }
     }
@@ -69,39 +63,43 @@ bool BayTable::FindColumns(const CsvRecord& header, std::string& error) {
         const int* given =
             std::find_if(std::begin(trial), end, [this](int k) { return columns_[k] != kNoColumn; });
         if (given != end) {
-            error = std::string("columns section and ") + kInputFields[*given].symbol +
-                    " cannot go together: the section gives A and i; remove one of them";
+            fault.code = ProblemCode::SectionBeside;
+            fault.column = kInputFields[*given].symbol;
             return false;
         }
     }
     for (int k = 0; k < kInputFieldCount; ++k) {
         const bool needed = !ChecksDesign() || (k != kA && k != kI);
         if (needed && columns_[k] == kNoColumn) {
-            error = std::string("no column named ") + kInputFields[k].symbol + kNamesNeeded;
+            fault.code = ProblemCode::ColumnMissing;
+            fault.column = kInputFields[k].symbol;
             return false;
         }
     }
     return true;
 }
 
-bool BayTable::ReadHeader(const CsvRecord& header, std::string& error) {
+bool BayTable::ReadHeader(const CsvRecord& header, Problem& fault) {
     columnCount_ = header.size();
     dropped_.assign(header.size(), false);
     droppedNames_.clear();
+    bayColumn_ = kNoColumn;
     for (std::size_t column = 0; column < header.size(); ++column) {
         const std::string_view name = TrimCellSpace(header[column]);
         if (IsOutputColumnName(name)) {
             dropped_[column] = true;
-            droppedNames_ += (droppedNames_.empty() ? "" : ", ") + std::string(name);
+            droppedNames_.push_back(name);
+        } else if (name == "bay" && bayColumn_ == kNoColumn) {
+            bayColumn_ = column;  // the bay's name on the sheet
         }
     }
-    if (!FindColumns(header, error)) {
+    if (!FindColumns(header, fault)) {
         return false;
     }
     unusedNames_.clear();
     for (int k = 0; k < kDesignInputCount && !ChecksDesign(); ++k) {
         if (design_[k] != kNoColumn) {
-            unusedNames_ += (unusedNames_.empty() ? "" : ", ") + std::string(kDesignInputNames[k]);
+            unusedNames_.push_back(kDesignInputNames[k]);
         }
     }
     resultCount_ = 0;
@@ -113,30 +111,24 @@ bool BayTable::ReadHeader(const CsvRecord& header, std::string& error) {
     return true;
 }
 
-void BayTable::AppendInputCells(const CsvRecord& row, std::string& line) const {
-    bool first = true;
-    for (std::size_t column = 0; column < row.size(); ++column) {
-        if (!dropped_[column]) {
-            AppendCsvField(line, row[column], first);
-            first = false;
-        }
-    }
+BayLayout BayTable::Layout(const CsvRecord& header, bool byteOrderMark) const {
+    BayLayout layout;
+    layout.header = &header;
+    layout.dropped = &dropped_;
+    layout.results = results_;
+    layout.resultCount = resultCount_;
+    layout.designCheck = ChecksDesign();
+    layout.byteOrderMark = byteOrderMark;
+    return layout;
 }
 
-void BayTable::AppendHeader(const CsvRecord& header, std::string& line) const {
-    AppendInputCells(header, line);
-    for (int k = 0; k < resultCount_; ++k) {
-        AppendCsvField(line, results_[k]->symbol, false);
-    }
-    if (ChecksDesign()) {
-        AppendDesignHeader(line);
-    }
-    AppendCsvField(line, kErrorColumn, false);
-}
-
-void BayTable::AppendRow(const CsvRecord& row, std::string& line, RowRefusal& refusal,
-                         CheckedBay& checked) const {
+void BayTable::ReadRow(const CsvRecord& row, long line, CheckedBay& checked) const {
     CheckedRow& bay = checked.bay;
+    RowRefusal& refusal = bay.refusal;
+    refusal.Clear();
+    bay.record = &row;
+    bay.line = line;
+    bay.name = bayColumn_ == kNoColumn ? std::string_view() : TrimCellSpace(row[bayColumn_]);
     bay.inputs = BracingInputs();
     bay.design = nullptr;
     for (int k = 0; k < kInputFieldCount; ++k) {
@@ -150,50 +142,33 @@ void BayTable::AppendRow(const CsvRecord& row, std::string& line, RowRefusal& re
         if (number.status == CellStatus::Number) {
             StoreFieldValue(bay.inputs, kInputFields[k].id, number.value);
         } else {
-            refusal.Add(CellRefusalText(kInputFields[k].symbol, cell, number.status));
+            RefuseCell(refusal, kInputFields[k].symbol, cell, number.status);
         }
     }
     DesignInputs design{};
     if (ChecksDesign()) {
         design = ReadDesignInputs(row, design_, defaults_.grade, bay.inputs.T, refusal);
     }
-    AppendInputCells(row, line);
-
-    bool accepted = !refusal.Refused() && ComputeBracing(bay.inputs, bay.results);
+    if (refusal.Any()) {
+        return;
+    }
+    if (!ComputeBracing(bay.inputs, bay.results)) {
+        refusal.Add(RefusalCode::Rejected);
+        return;
+    }
     for (int k = 0; k < resultCount_; ++k) {
-        if (accepted && !std::isfinite(bay.results.*(results_[k]->value))) {
-            refusal.Add("a result is out of range");
-            accepted = false;
+        if (!std::isfinite(bay.results.*(results_[k]->value))) {
+            refusal.Add(RefusalCode::ResultOutOfRange);
+            return;
         }
     }
-    if (accepted && ChecksDesign()) {
+    if (ChecksDesign()) {
         checked.design = DesignBay(bay.results, design.grade, design.limits, design.section,
                                    FamilyOf(SectionFamilyId::EqualAngle), defaults_.minimum);
         if (DesignOutOfRange(checked.design)) {
-            refusal.Add("a result is out of range");
-            accepted = false;
+            refusal.Add(RefusalCode::ResultOutOfRange);
         } else {
             bay.design = &checked.design;
         }
     }
-    for (int k = 0; k < resultCount_; ++k) {
-        const ResultRow& result = *results_[k];
-        AppendCsvField(line, accepted ? ToFixed(bay.results.*result.value, result.decimals).View() : "",
-                       false);
-    }
-    if (ChecksDesign()) {
-        AppendDesignCells(line, bay.design);
-    }
-    std::string error;
-    if (refusal.Refused()) {
-        bay.refusal = refusal.Text();
-    } else if (!accepted) {
-        bay.refusal = kRejectedText;
-    } else {
-        bay.refusal = std::string_view();
-        if (bay.design != nullptr) {
-            error = NoAngleText(*bay.design);
-        }
-    }
-    AppendCsvField(line, bay.refusal.empty() ? error : std::string(bay.refusal), false);
 }

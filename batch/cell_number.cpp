@@ -1,10 +1,10 @@
 #include "batch/cell_number.h"
 
 #include "io/cell_space.h"
-#include "format/message_text.h"
 
 #include <algorithm>
 #include <charconv>
+#include <string>
 #include <cmath>
 
 namespace {
@@ -127,11 +127,9 @@ CellNumber ReadCellNumber(std::string_view cell) {
     return {CellStatus::Number, value};
 }
 
-std::string CellRefusalText(const char* column, std::string_view text, CellStatus status) {
-    const std::string name = std::string(column) + ": ";
-    if (status == CellStatus::Empty) {
-        return name + "empty (write 0 for none)";
-    }
-    return name + QuotedText(text, kShownCellCharacters) +
-           (status == CellStatus::OutOfRange ? " is out of range" : " is not a number");
+void RefuseCell(RowRefusal& refusal, const char* column, std::string_view text, CellStatus status) {
+    refusal.Add(status == CellStatus::Empty        ? RefusalCode::CellEmpty
+                : status == CellStatus::OutOfRange ? RefusalCode::CellOutOfRange
+                                                   : RefusalCode::CellNotANumber,
+                column, text);
 }

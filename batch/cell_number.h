@@ -3,7 +3,8 @@
 #ifndef BRACING_BATCH_CELL_NUMBER_H
 #define BRACING_BATCH_CELL_NUMBER_H
 
-#include <string>
+#include "batch/row_refusal.h"
+
 #include <string_view>
 
 enum class CellStatus {
@@ -24,8 +25,8 @@ struct CellNumber {
 // the dialog reads the same text.
 CellNumber ReadCellNumber(std::string_view cell);
 
-// Why the cell `text` under `column` cannot be used, as the error column
-// says it, e.g. `W: "1,000" is not a number`. `status` is not Number.
-std::string CellRefusalText(const char* column, std::string_view text, CellStatus status);
+// Adds why the cell `text` under `column` cannot be used; `status` is not
+// Number.
+void RefuseCell(RowRefusal& refusal, const char* column, std::string_view text, CellStatus status);
 
 #endif

@@ -1,82 +1,25 @@
 #include "batch/check_bays.h"
 
 #include "batch/bay_table.h"
-#include "io/cell_space.h"
-#include "format/message_text.h"
 #include "batch/problem_list.h"
 #include "io/separator_guess.h"
 
-#include <cstring>
-
 namespace {
 
-struct Counts {
-    long written = 0;
-    long refused = 0;
-    long leftOut = 0;
-    long invalidLines = 0;
-    long unreadFrom = 0;  // lines from an unclosed quote to the end
-    long unreadTo = 0;
-};
-
-std::string Counted(long count, const char* thing) {
-    return std::to_string(count) + " " + thing + (count == 1 ? "" : "s");
-}
-
-std::string LimitsText() {
-    return "longer than " + std::to_string(CsvReader::kMaxRecordBytes >> 20) + " MiB or more than " +
-           std::to_string(CsvReader::kMaxRecordFields) + " fields";
-}
-
-std::string UnclosedQuoteText(const CsvReader& reader, const CsvRecord& header) {
-    const std::size_t field = reader.OpenQuoteField();
-    std::string text = "the quote that opens field " + std::to_string(field);
-    if (field >= 1 && field <= header.size()) {
-        text += " (" + header[field - 1] + ")";
-    }
-    return text + " is never closed";
-}
-
-// The header as it was read, so that a wrong separator or encoding shows.
-std::string HeaderAsRead(const CsvRecord& header) {
-    constexpr std::size_t kShownCharacters = 200;
-    if (header.size() == 1) {
-        return "the header is one field: " + QuotedText(header[0], kShownCharacters);
-    }
-    std::string fields;
-    for (const std::string& field : header) {
-        if (fields.size() > kShownCharacters) {
-            fields += ", …";
-            break;
-        }
-        fields += (fields.empty() ? "" : ", ") + QuotedText(field, kShownCharacters);
-    }
-    return "the header's fields: " + fields;
-}
-
-const char* EncodingName(InputEncoding encoding) {
-    switch (encoding) {
-    case InputEncoding::Gbk:
-        return "GBK";
-    case InputEncoding::Utf16LE:
-    case InputEncoding::Utf16BE:
-        return "UTF-16";
-    case InputEncoding::Utf8:
-        break;
-    }
-    return "UTF-8";
+Problem TextProblemAt(TextProblem text, long line) {
+    Problem problem;
+    problem.text = text;
+    problem.line = line;
+    problem.toLine = line;
+    return problem;
 }
 
 bool NamesAnInput(const CsvRecord& header) { return BayTable::InputColumnsNamed(header) > 0; }
 
 class Checker {
 public:
-    Checker(CsvReader& reader, const CheckOptions& options, TextOutput& out, TextOutput& problems)
-        : reader_(reader),
-          options_(options),
-          out_(out),
-          problems_(options.inputName, problems),
-          table_(options.design) {}
+    Checker(CsvReader& reader, const CheckOptions& options, BaySink& rows, ProblemSink& problems)
+        : reader_(reader), options_(options), rows_(rows), problems_(problems), table_(options.design) {}
 
     CheckOutcome Run();
 
@@ -84,64 +27,79 @@ private:
     bool ReadHeader(CsvRecord& header, CheckExit& exit);
     bool WantsByteOrderMark() const;
     void ReportDecoding();
-    void ReportSummary();
-    void CheckRow(const CsvRecord& row);
-    void LeaveOut(const std::string& text);
-    void BeginSheet(const CsvRecord& header);
+    bool CheckRow(const CsvRecord& row);
+    void LeaveOut(const Problem& problem);
+    bool Finished(BaySink& sink, ProblemFile file);
 
     CsvReader& reader_;
     const CheckOptions& options_;
-    TextOutput& out_;
+    BaySink& rows_;
     ProblemList problems_;
     BayTable table_;
-    RowRefusal refusal_;
     CheckedBay checked_;
     BaySink* sheet_ = nullptr;  // once begun
-    std::size_t bayColumn_ = kNoColumn;  // the bay's name on the sheet
-    Counts counts_;
+    RunCounts counts_;
     bool saidGbk_ = false;
 };
 
 // On failure says why and sets the exit status.
 bool Checker::ReadHeader(CsvRecord& header, CheckExit& exit) {
-    const std::string& name = options_.inputName;
     exit = kCheckProblems;
     reader_.KeepRecordText();
     const CsvStatus status = reader_.Next(header);
     ReportDecoding();
+    Problem problem = TextProblemAt(TextProblem::RecordTooLong, reader_.RecordLine());
+    problem.inHeader = true;
     switch (status) {
     case CsvStatus::Record:
         break;
     case CsvStatus::End:
-        problems_.Say(name + ": empty input, no header line");
+        problem.code = ProblemCode::EmptyInput;
+        problem.line = 0;
+        problems_.Say(problem);
         return false;
     case CsvStatus::UnterminatedQuote:
-        problems_.At(reader_.OpenQuoteLine(), "header: " + UnclosedQuoteText(reader_, CsvRecord()));
+        problem.text = TextProblem::QuoteNotClosed;
+        problem.line = reader_.OpenQuoteLine();
+        problem.count = static_cast<long>(reader_.OpenQuoteField());
+        problems_.Say(problem);
         return false;
     case CsvStatus::TooLong:
-        problems_.At(reader_.RecordLine(), "header " + LimitsText());
+        problems_.Say(problem);
         return false;
     case CsvStatus::ReadError:
-        problems_.Say(name + ": cannot read: " + std::strerror(reader_.ReadErrorNumber()));
+        problem.text = TextProblem::CannotRead;
+        problem.line = 0;
+        problem.errorNumber = reader_.ReadErrorNumber();
+        problems_.Say(problem);
         exit = kCheckFailed;
         return false;
     }
-    const char* separators = options_.separatorGiven ? nullptr : GuessSeparator(reader_, header, NamesAnInput);
-    if (separators != nullptr) {
-        problems_.Say(name + ": the columns are separated by " + separators + ", not commas; read so");
+    const char separator = options_.separatorGiven ? 0 : GuessSeparator(reader_, header, NamesAnInput);
+    if (separator != 0) {
+        problem = TextProblemAt(TextProblem::SeparatorGuessed, 0);
+        problem.separator = separator;
+        problems_.Say(problem);
     }
-    std::string error;
-    if (!table_.ReadHeader(header, error)) {
-        problems_.At(reader_.RecordLine(), error + "; " + HeaderAsRead(header));
+    problem = Problem();
+    if (!table_.ReadHeader(header, problem)) {
+        problem.line = reader_.RecordLine();
+        problem.header = &header;
+        problems_.Say(problem);
         return false;
     }
-    if (!table_.DroppedColumns().empty()) {
-        problems_.Say(name + ": columns " + table_.DroppedColumns() +
-                      " are an earlier run's output; dropped and written afresh");
-    }
-    if (!table_.UnusedColumns().empty()) {
-        problems_.Say(name + ": " + table_.UnusedColumns() +
-                      ": not used with A and i (the design check needs a section column)");
+    const struct {
+        ProblemCode code;
+        const std::vector<std::string_view>& names;
+    } notes[] = {{ProblemCode::ColumnsDropped, table_.DroppedColumns()},
+                 {ProblemCode::ColumnsUnused, table_.UnusedColumns()}};
+    for (const auto& note : notes) {
+        if (!note.names.empty()) {
+            problem = Problem();
+            problem.code = note.code;
+            problem.names = &note.names;
+            problems_.Say(problem);
+        }
     }
     exit = kCheckDone;
     return true;
@@ -166,76 +124,65 @@ void Checker::ReportDecoding() {
     InputDecoder& input = reader_.Input();
     if (input.GuessedGbk() && !saidGbk_) {
         saidGbk_ = true;
-        problems_.Say(options_.inputName + ": not UTF-8; read as GBK (code page 936)");
+        problems_.Say(TextProblemAt(TextProblem::ReadAsGbk, 0));
     }
     for (long line : input.InvalidLines()) {
         ++counts_.invalidLines;
-        problems_.Row(line, std::string("bytes not valid in ") + EncodingName(input.Encoding()) +
-                                ", each shown as U+FFFD");
+        Problem problem = TextProblemAt(TextProblem::NotValidBytes, line);
+        problem.encoding = input.Encoding();
+        problems_.Row(problem);
     }
     input.ClearInvalidLines();
 }
 
-// The record just read, left out: said on standard error and on the sheet.
-void Checker::LeaveOut(const std::string& text) {
-    ++counts_.leftOut;
-    problems_.Row(reader_.RecordLine(), text);
+// Lines that made no row: said on standard error and on the sheet.
+void Checker::LeaveOut(const Problem& problem) {
     if (sheet_) {
-        sheet_->LeaveOut(reader_.RecordLine(), reader_.RecordLine(), text);
+        sheet_->LeaveOut(problem);
     }
 }
 
-void Checker::CheckRow(const CsvRecord& row) {
+// False when a write of the rows failed.
+bool Checker::CheckRow(const CsvRecord& row) {
+    const long line = reader_.RecordLine();
     if (row.size() != table_.ColumnCount()) {
-        LeaveOut(Counted(static_cast<long>(row.size()), "field") + " where the header has " +
-                 std::to_string(table_.ColumnCount()) + "; row left out");
-        return;
+        Problem problem;
+        problem.code = ProblemCode::FieldCount;
+        problem.line = problem.toLine = line;
+        problem.count = static_cast<long>(row.size());
+        problem.of = static_cast<long>(table_.ColumnCount());
+        ++counts_.leftOut;
+        problems_.Row(problem);
+        LeaveOut(problem);
+        return true;
     }
-    refusal_.Clear();
-    checked_.bay.line = reader_.RecordLine();
-    table_.AppendRow(row, out_.Line(), refusal_, checked_);
-    out_.EndLine();
+    table_.ReadRow(row, line, checked_);
+    const bool written = rows_.Add(checked_.bay);
     if (sheet_) {
-        checked_.bay.name = bayColumn_ == kNoColumn ? std::string_view() : TrimCellSpace(row[bayColumn_]);
         sheet_->Add(checked_.bay);
     }
     ++counts_.written;
-    if (refusal_.Refused()) {
+    if (checked_.bay.refusal.Refused()) {
         ++counts_.refused;
-        problems_.Row(reader_.RecordLine(), refusal_.Text());
+        Problem problem;
+        problem.code = ProblemCode::RowRefused;
+        problem.line = line;
+        problem.refusal = &checked_.bay.refusal;
+        problems_.Row(problem);
     }
+    return written;
 }
 
-// The sheet's title and the head of its summary; the bay's name is the
-// column called bay, where there is one.
-void Checker::BeginSheet(const CsvRecord& header) {
-    for (std::size_t column = 0; column < header.size(); ++column) {
-        if (TrimCellSpace(header[column]) == "bay") {
-            bayColumn_ = column;
-            break;
-        }
+// Says when `sink` could not finish.
+bool Checker::Finished(BaySink& sink, ProblemFile file) {
+    if (sink.Finish()) {
+        return true;
     }
-    sheet_ = options_.sheet;
-    sheet_->Begin(table_.ChecksDesign());
-}
-
-void Checker::ReportSummary() {
-    std::string summary = Counted(counts_.written, "row") + " written";
-    if (counts_.refused > 0) {
-        summary += ", " + std::to_string(counts_.refused) + " of them refused";
-    }
-    if (counts_.leftOut > 0) {
-        summary += "; " + Counted(counts_.leftOut, "row") + " left out";
-    }
-    if (counts_.unreadFrom > 0) {
-        summary += "; lines " + std::to_string(counts_.unreadFrom) + " to " +
-                   std::to_string(counts_.unreadTo) + " left out (a quote never closed)";
-    }
-    if (counts_.invalidLines > 0) {
-        summary += "; " + Counted(counts_.invalidLines, "line") + " with bytes not valid in " +
-                   EncodingName(reader_.Input().Encoding());
-    }
-    problems_.Say(options_.inputName + ": " + summary);
+    Problem problem = TextProblemAt(TextProblem::CannotWrite, 0);
+    problem.file = file;
+    problem.errorNumber = sink.ErrorNumber();
+    problems_.Say(problem);
+    return false;
 }
 
 CheckOutcome Checker::Run() {
@@ -244,46 +191,47 @@ CheckOutcome Checker::Run() {
     if (!ReadHeader(header, exit)) {
         return {exit, false, false};
     }
-    if (WantsByteOrderMark()) {
-        out_.Line() += "\xEF\xBB\xBF";
-    }
-    table_.AppendHeader(header, out_.Line());
-    out_.EndLine();
+    const BayLayout layout = table_.Layout(header, WantsByteOrderMark());
+    bool writing = rows_.Begin(layout);
     if (options_.sheet != nullptr) {
-        BeginSheet(header);
+        sheet_ = options_.sheet;
+        sheet_->Begin(layout);
     }
 
     CsvRecord row;
-    for (bool reading = true; reading && !out_.Failed();) {
+    for (bool reading = writing; reading;) {
         const CsvStatus status = reader_.Next(row);
         ReportDecoding();
+        Problem problem = TextProblemAt(TextProblem::RecordTooLong, reader_.RecordLine());
         switch (status) {
         case CsvStatus::Record:
             if (row.size() != 1 || !row[0].empty()) {  // blank lines are passed over
-                CheckRow(row);
+                reading = CheckRow(row);
             }
             break;
         case CsvStatus::TooLong:
-            LeaveOut("row " + LimitsText() + "; left out");
+            ++counts_.leftOut;
+            problems_.Row(problem);
+            LeaveOut(problem);
             break;
         case CsvStatus::UnterminatedQuote:
             counts_.unreadFrom = reader_.OpenQuoteLine();
             counts_.unreadTo = reader_.LastLine();
-            {
-                const std::string text = UnclosedQuoteText(reader_, header) + "; lines " +
-                                         std::to_string(counts_.unreadFrom) + " to " +
-                                         std::to_string(counts_.unreadTo) + " are left out";
-                problems_.At(counts_.unreadFrom, text);
-                if (sheet_) {
-                    sheet_->LeaveOut(counts_.unreadFrom, counts_.unreadTo, text);
-                }
-            }
+            problem.text = TextProblem::QuoteNotClosed;
+            problem.line = counts_.unreadFrom;
+            problem.toLine = counts_.unreadTo;
+            problem.count = static_cast<long>(reader_.OpenQuoteField());
+            problem.header = &header;
+            problems_.Say(problem);
+            LeaveOut(problem);
             reading = false;
             break;
         case CsvStatus::ReadError:
-            problems_.Say(options_.inputName + ": cannot read after line " +
-                          std::to_string(reader_.RecordLine()) + ": " +
-                          std::strerror(reader_.ReadErrorNumber()));
+            problem.text = TextProblem::CannotRead;
+            problem.line = problem.toLine = 0;
+            problem.count = reader_.RecordLine();  // read up to there
+            problem.errorNumber = reader_.ReadErrorNumber();
+            problems_.Say(problem);
             exit = kCheckFailed;
             reading = false;
             break;
@@ -292,20 +240,17 @@ CheckOutcome Checker::Run() {
             break;
         }
     }
-    if (!out_.Flush()) {
-        problems_.Say(options_.outputName + ": cannot write: " + std::strerror(out_.ErrorNumber()) +
-                      "; the output is incomplete");
-        return {kCheckFailed, true, false};
-    }
-    if (sheet_ && !sheet_->Finish()) {
-        problems_.Say(options_.sheetName + ": cannot write: " + std::strerror(sheet_->ErrorNumber()) +
-                      "; the sheet is incomplete");
+    if (!Finished(rows_, ProblemFile::Output) || (sheet_ && !Finished(*sheet_, ProblemFile::Sheet))) {
         return {kCheckFailed, true, false};
     }
     const bool carried = counts_.leftOut == 0 && counts_.unreadFrom == 0 && counts_.invalidLines == 0;
     const bool hadProblems = counts_.refused > 0 || !carried;
     if (hadProblems) {
-        ReportSummary();
+        counts_.encoding = reader_.Input().Encoding();
+        Problem summary;
+        summary.code = ProblemCode::Summary;
+        summary.counts = &counts_;
+        problems_.Say(summary);
         if (exit == kCheckDone) {
             exit = kCheckProblems;
         }
@@ -315,7 +260,7 @@ CheckOutcome Checker::Run() {
 
 }  // namespace
 
-CheckOutcome CheckBays(CsvReader& reader, const CheckOptions& options, TextOutput& out,
-                       TextOutput& problems) {
-    return Checker(reader, options, out, problems).Run();
+CheckOutcome CheckBays(CsvReader& reader, const CheckOptions& options, BaySink& rows,
+                       ProblemSink& problems) {
+    return Checker(reader, options, rows, problems).Run();
 }

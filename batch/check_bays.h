@@ -1,15 +1,13 @@
 // One run of the batch checker: the header, then every row in turn, each
-// written as soon as it is read. Problems go to their own output, each
-// naming the input and its line; the rows around them are still written.
+// handed to the sinks as soon as it is read. Problems go to their own
+// sink, each with its line; the rows around them are still written.
 #ifndef BRACING_BATCH_CHECK_BAYS_H
 #define BRACING_BATCH_CHECK_BAYS_H
 
 #include "io/csv_reader.h"
 #include "batch/bay_sink.h"
 #include "batch/design_inputs.h"
-#include "io/text_output.h"
-
-#include <string>
+#include "batch/problem.h"
 
 enum CheckExit {
     kCheckDone = 0,      // every row read and written; refused bays and NG are answers
@@ -20,16 +18,13 @@ enum CheckExit {
 enum class ByteOrderMarkChoice { LikeInput, Always, Never };
 
 struct CheckOptions {
-    std::string inputName = "<stdin>";    // how problems name the input
-    std::string outputName = "<stdout>";  // and the output
     // LikeInput: a BOM when the input had one, or was GBK or UTF-16, so
     // that a spreadsheet opens the output right.
     ByteOrderMarkChoice byteOrderMark = ByteOrderMarkChoice::LikeInput;
     bool separatorGiven = false;  // otherwise ; or tab is taken when the header says so
     DesignDefaults design;        // for an input that names sections
-    // The calc sheet, when one is asked for.
+    // The calc sheet, when one is asked for, beside the rows' own sink.
     BaySink* sheet = nullptr;
-    std::string sheetName;  // how problems name the sheet
 };
 
 struct CheckOutcome {
@@ -40,7 +35,8 @@ struct CheckOutcome {
     bool everyLineCarried;
 };
 
-CheckOutcome CheckBays(CsvReader& reader, const CheckOptions& options, TextOutput& out,
-                       TextOutput& problems);
+// `rows` takes every row (the CSV output); a failed write there ends the run.
+CheckOutcome CheckBays(CsvReader& reader, const CheckOptions& options, BaySink& rows,
+                       ProblemSink& problems);
 
 #endif

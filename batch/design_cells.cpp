@@ -27,10 +27,6 @@ bool OutOfRange(const DesignColumn (&columns)[N], const DesignCase& checked) {
            });
 }
 
-bool NoAngle(const DesignCase& checked) {
-    return checked.sized && checked.section == nullptr;
-}
-
 }  // namespace
 
 void AppendDesignHeader(std::string& line) {
@@ -50,16 +46,4 @@ void AppendDesignCells(std::string& line, const BayDesign* design) {
 bool DesignOutOfRange(const BayDesign& design) {
     return OutOfRange(kTensionColumns, design.tension) ||
            OutOfRange(kCompressionColumns, design.compression);
-}
-
-std::string NoAngleText(const BayDesign& design) {
-    std::string text;
-    if (NoAngle(design.tension)) {
-        text = "no angle passes the tension design";
-    }
-    if (NoAngle(design.compression)) {
-        text += text.empty() ? "" : "; ";
-        text += "no angle passes the compression design";
-    }
-    return text;
 }

@@ -17,8 +17,9 @@ void AppendDesignCells(std::string& line, const BayDesign* design);
 // Whether a number of a checked case is not finite.
 bool DesignOutOfRange(const BayDesign& design);
 
-// What the error column says of a case that sizing found no angle for,
-// e.g. "no angle passes the tension design"; empty when both found one.
-std::string NoAngleText(const BayDesign& design);
+// Whether sizing found no section for the case: its error column says so.
+inline bool NoAnglePasses(const DesignCase& checked) {
+    return checked.sized && checked.section == nullptr;
+}
 
 #endif

@@ -3,7 +3,6 @@
 #include "design/families/families.h"
 #include "batch/cell_number.h"
 #include "batch/grade_text.h"
-#include "format/message_text.h"
 #include "batch/section_text.h"
 
 #include <string>
@@ -23,10 +22,9 @@ void ReadLimit(const CsvRecord& row, std::size_t column, const char* name, doubl
     if (number.status == CellStatus::Number && number.value > 0.0) {
         limit = number.value;
     } else if (number.status == CellStatus::Number) {
-        refusal.Add(std::string(name) + ": " + QuotedText(cell, kShownCellCharacters) +
-                    " is not above 0");
+        refusal.Add(RefusalCode::LimitNotAboveZero, name, cell);
     } else if (number.status != CellStatus::Empty) {
-        refusal.Add(CellRefusalText(name, cell, number.status));
+        RefuseCell(refusal, name, cell, number.status);
     }
 }
 
@@ -35,14 +33,14 @@ void ReadLimit(const CsvRecord& row, std::size_t column, const char* name, doubl
 DesignInputs ReadDesignInputs(const CsvRecord& row, const DesignInputColumns& columns,
                               SteelGrade defaultGrade, double T_kN, RowRefusal& refusal) {
     DesignInputs inputs{nullptr, defaultGrade, DefaultSlendernessLimits(T_kN)};
-    std::string error;
-    if (!ReadSection(row[columns[kSectionColumn]], FamilyOf(SectionFamilyId::EqualAngle),
-                     inputs.section, error)) {
-        refusal.Add(error);
+    const std::string& section = row[columns[kSectionColumn]];
+    RefusalCode why = RefusalCode::SectionNotDesignation;
+    if (!ReadSection(section, FamilyOf(SectionFamilyId::EqualAngle), inputs.section, why)) {
+        refusal.Add(why, kDesignInputNames[kSectionColumn], section);
     }
     const std::size_t grade = columns[kGradeColumn];
-    if (grade != kNoColumn && !ReadGrade(row[grade], defaultGrade, inputs.grade, error)) {
-        refusal.Add(error);
+    if (grade != kNoColumn && !ReadGrade(row[grade], defaultGrade, inputs.grade)) {
+        refusal.Add(RefusalCode::GradeUnknown, kDesignInputNames[kGradeColumn], row[grade]);
     }
     ReadLimit(row, columns[kLambdaTColumn], kDesignInputNames[kLambdaTColumn], inputs.limits.tension, refusal);
     ReadLimit(row, columns[kLambdaCColumn], kDesignInputNames[kLambdaCColumn], inputs.limits.compression,

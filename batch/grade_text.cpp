@@ -1,7 +1,6 @@
 #include "batch/grade_text.h"
 
 #include "io/cell_space.h"
-#include "format/message_text.h"
 
 #include <cstring>
 
@@ -41,7 +40,7 @@ bool Names(std::string_view s, const NamedGrade& g) {
 
 }  // namespace
 
-bool ReadGrade(std::string_view text, SteelGrade fallback, SteelGrade& grade, std::string& error) {
+bool ReadGrade(std::string_view text, SteelGrade fallback, SteelGrade& grade) {
     const std::string_view s = TrimCellSpace(text);
     if (s.empty()) {
         grade = fallback;
@@ -53,8 +52,6 @@ bool ReadGrade(std::string_view text, SteelGrade fallback, SteelGrade& grade, st
             return true;
         }
     }
-    error = "grade: " + QuotedText(text, kShownCellCharacters) +
-            " is not a grade: Q235 (A to D), Q345 (A to E), Q355 (B to D), Q355N or Q355M (B to F)";
     return false;
 }
 

@@ -2,7 +2,6 @@
 #ifndef BRACING_BATCH_GRADE_TEXT_H
 #define BRACING_BATCH_GRADE_TEXT_H
 
-#include <string>
 #include <string_view>
 
 #include "design/steel_grades.h"
@@ -11,8 +10,8 @@
 // quality letter the standards give that grade (Q235B, Q345E, Q355C, and
 // with the delivery state N or M of GB/T 1591-2018, Q355NF); white space
 // around it. A blank cell gives `fallback`. Returns false for anything
-// else, with `error` naming the text.
-bool ReadGrade(std::string_view text, SteelGrade fallback, SteelGrade& grade, std::string& error);
+// else.
+bool ReadGrade(std::string_view text, SteelGrade fallback, SteelGrade& grade);
 
 // "Q235", "Q345" or "Q355".
 const char* GradeName(SteelGrade grade);

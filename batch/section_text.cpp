@@ -2,7 +2,6 @@
 
 #include "format/fixed_text.h"
 #include "io/cell_space.h"
-#include "format/message_text.h"
 #include "ui/number_text.h"
 
 namespace {
@@ -76,14 +75,10 @@ Shape ReadShape(std::string_view s, double& b_mm, double& t_mm) {
     return Shape::Equal;
 }
 
-void Refuse(std::string_view text, const char* why, std::string& error) {
-    error = "section: " + QuotedText(text, kShownCellCharacters) + " " + why;
-}
-
 }  // namespace
 
 bool ReadSection(std::string_view text, const SectionFamily& family, const Section*& section,
-                 std::string& error) {
+                 RefusalCode& why) {
     char buffer[32];
     std::string_view squeezed;
     double b_mm = 0.0;
@@ -97,18 +92,18 @@ bool ReadSection(std::string_view text, const SectionFamily& family, const Secti
         case Shape::Equal:
             section = family.find(b_mm, t_mm);
             if (section != nullptr) return true;
-            Refuse(text, "is not a size of GB/T 706-2016", error);
+            why = RefusalCode::SectionNotStandard;
             return false;
         case Shape::Unequal:
-            Refuse(text, "is an unequal angle: only equal angles are checked", error);
+            why = RefusalCode::SectionUnequal;
             return false;
         case Shape::Double:
-            Refuse(text, "is a double angle: double angles are not supported yet", error);
+            why = RefusalCode::SectionDouble;
             return false;
         case Shape::Unknown:
             break;
     }
-    Refuse(text, "is not an equal-angle designation such as L63x6", error);
+    why = RefusalCode::SectionNotDesignation;
     return false;
 }
 

@@ -36,7 +36,7 @@ bool TakeValue(const std::string& option, const std::string& value, CommandLine&
                std::string& error) {
     if (option == "--grade") {
         SteelGrade& grade = line.design.grade;
-        if (TrimCellSpace(value).empty() || !ReadGrade(value, grade, grade, error)) {
+        if (TrimCellSpace(value).empty() || !ReadGrade(value, grade, grade)) {
             error = "--grade takes Q235, Q345 or Q355, not " + value;
         }
     } else if (option == "--min-leg") {

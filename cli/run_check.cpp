@@ -9,6 +9,8 @@
 #include "cli/replacing_file.h"
 #include "cli/run_date.h"
 #include "io/byte_streams.h"
+#include "report/csv/csv_sink.h"
+#include "report/csv/problem_lines.h"
 #include "report/html/sheet_sink.h"
 
 #include <cerrno>
@@ -99,6 +101,7 @@ int RunBracingCheck(const std::vector<std::string>& arguments, std::FILE* in, st
     options.byteOrderMark = line.byteOrderMark;
     options.separatorGiven = line.separator != 0;
     options.design = line.design;
+    ProblemFileNames names;  // how standard error names the files
     std::FILE* input = in;
     if (!line.path.empty()) {
         input = OpenForReading(line.path);
@@ -106,7 +109,7 @@ int RunBracingCheck(const std::vector<std::string>& arguments, std::FILE* in, st
             std::fprintf(err, "%s: cannot open: %s\n", line.path.c_str(), std::strerror(errno));
             return kCheckFailed;
         }
-        options.inputName = line.path;
+        names.input = line.path;
     }
     // -o and --report: put in place when the run got through; the sheet's
     // pages wait in a scratch file beside it.
@@ -122,18 +125,18 @@ int RunBracingCheck(const std::vector<std::string>& arguments, std::FILE* in, st
         return kCheckFailed;
     }
     if (toFile) {
-        options.outputName = line.outputPath;
+        names.output = line.outputPath;
     }
     const std::string date = RunDate();
     SheetHeading heading;
     heading.project = line.project;
-    heading.inputName = options.inputName;
+    heading.inputName = names.input;
     heading.date = date;
     heading.version = BRACING_VERSION_TEXT;
     SheetSink sheet(report.Stream(), pages.Stream(), heading);
     if (toReport) {
         options.sheet = &sheet;
-        options.sheetName = line.reportPath;
+        names.sheet = line.reportPath;
     }
     CheckOutcome outcome{kCheckDone, false, false};
     {
@@ -142,7 +145,9 @@ int RunBracingCheck(const std::vector<std::string>& arguments, std::FILE* in, st
         CsvReader reader(decoder, line.separator != 0 ? line.separator : ',');
         TextOutput output(toFile ? file.Stream() : out);
         TextOutput problems(err);
-        outcome = CheckBays(reader, options, output, problems);
+        CsvSink rows(output);
+        ProblemLines problemLines(problems, names);
+        outcome = CheckBays(reader, options, rows, problemLines);
     }
     // Closed before the rename: Windows renames over no file that is open.
     if (input != in) {

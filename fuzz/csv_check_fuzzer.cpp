@@ -3,6 +3,8 @@
 // sanitizers' own checks: the output is always well-formed UTF-8, and
 // every row written has the header's column count.
 #include "batch/check_bays.h"
+#include "report/csv/csv_sink.h"
+#include "report/csv/problem_lines.h"
 #include "io/utf8_sequence.h"
 
 #include <cstdint>
@@ -43,7 +45,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     {
         TextOutput output(out);
         TextOutput problemOutput(problems);
-        CheckBays(reader, options, output, problemOutput);
+        CsvSink rows(output);
+        const ProblemFileNames names;
+        ProblemLines lines(problemOutput, names);
+        CheckBays(reader, options, rows, lines);
     }
 
     for (const char* p = out.data(), *end = p + out.size(); p != end;) {

@@ -17,21 +17,17 @@ CsvRecord SplitAgain(const std::string& text, char separator) {
 
 }  // namespace
 
-const char* GuessSeparator(CsvReader& reader, CsvRecord& header, HeaderTest namesColumns) {
+char GuessSeparator(CsvReader& reader, CsvRecord& header, HeaderTest namesColumns) {
     if (namesColumns(header)) {
-        return nullptr;
+        return 0;
     }
-    const struct {
-        char separator;
-        const char* name;
-    } candidates[] = {{';', "semicolons"}, {'\t', "tabs"}};
-    for (const auto& candidate : candidates) {
-        CsvRecord split = SplitAgain(reader.RecordText(), candidate.separator);
+    for (const char separator : {';', '\t'}) {
+        CsvRecord split = SplitAgain(reader.RecordText(), separator);
         if (namesColumns(split)) {
             header.swap(split);
-            reader.SetSeparator(candidate.separator);
-            return candidate.name;
+            reader.SetSeparator(separator);
+            return separator;
         }
     }
-    return nullptr;
+    return 0;
 }

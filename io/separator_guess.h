@@ -10,8 +10,8 @@ using HeaderTest = bool (*)(const CsvRecord& header);
 
 // When `header`, split by commas, fails `namesColumns` but its text (kept
 // by the reader) split by semicolons or tabs passes, the reader takes that
-// separator on and `header` is split again. Returns what the separator is
-// called, or null when nothing changed.
-const char* GuessSeparator(CsvReader& reader, CsvRecord& header, HeaderTest namesColumns);
+// separator on and `header` is split again. Returns the separator taken,
+// or 0 when nothing changed.
+char GuessSeparator(CsvReader& reader, CsvRecord& header, HeaderTest namesColumns);
 
 #endif

@@ -49,7 +49,7 @@ void AppendInputs(std::string& html, const CheckedRow& bay) {
 }  // namespace
 
 void AppendBayPage(std::string& html, const CheckedRow& bay) {
-    if (!bay.refusal.empty()) {
+    if (bay.refusal.Any()) {
         return;
     }
     html += "<section class=\"bay\" id=\"bay-" + std::to_string(bay.line) + "\">\n<h2>柱撑 " +

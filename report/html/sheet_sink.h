@@ -4,6 +4,7 @@
 #define BRACING_REPORT_HTML_SHEET_SINK_H
 
 #include "batch/bay_sink.h"
+#include "messages/problem_text.h"
 #include "report/html/sheet_writer.h"
 
 #include <cerrno>
@@ -18,13 +19,17 @@ public:
     SheetSink(std::FILE* sheet, std::FILE* spool, const SheetHeading& heading)
         : file_(sheet), spool_(spool), heading_(heading) {}
 
-    void Begin(bool designCheck) override {
-        heading_.designCheck = designCheck;
+    bool Begin(const BayLayout& layout) override {
+        heading_.designCheck = layout.designCheck;
         writer_.emplace(file_, spool_, heading_);
+        return true;
     }
-    void Add(const CheckedRow& bay) override { writer_->Add(bay); }
-    void LeaveOut(long fromLine, long toLine, std::string_view reason) override {
-        writer_->LeaveOut(fromLine, toLine, reason);
+    bool Add(const CheckedRow& bay) override {
+        writer_->Add(bay);
+        return true;  // a failure shows at Finish
+    }
+    void LeaveOut(const Problem& problem) override {
+        writer_->LeaveOut(problem.line, problem.toLine, ProblemText(problem));
     }
     bool Finish() override { return writer_->Finish(); }
     int ErrorNumber() const override { return writer_->ErrorNumber(); }

@@ -4,6 +4,7 @@
 #include "io/cell_space.h"
 #include "batch/design_texts.h"
 #include "format/fixed_text.h"
+#include "messages/refusal_text.h"
 #include "report/html/html_text.h"
 
 #include <cstring>
@@ -52,7 +53,7 @@ void AppendDialogCells(std::string& html, const BracingResults& r) {
 }  // namespace
 
 BayOutcome Outcome(const CheckedRow& bay) {
-    if (!bay.refusal.empty()) {
+    if (bay.refusal.Any()) {
         return BayOutcome::Refused;
     }
     if (bay.design == nullptr) {
@@ -98,7 +99,7 @@ void AppendSummaryRow(std::string& html, const CheckedRow& bay, bool designCheck
     }
     if (outcome == BayOutcome::Refused) {
         std::string text;
-        AppendIsolated(text, bay.refusal);
+        AppendIsolated(text, RefusalText(bay.refusal));
         html += "<td class=\"refused\" colspan=\"" + std::to_string(ResultColumns(designCheck)) +
                 "\">" + text + "</td>";
     } else if (bay.design != nullptr) {

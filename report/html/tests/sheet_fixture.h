@@ -36,7 +36,7 @@ inline void Prepare(const ExampleBay& example, PreparedBay& out) {
         StoreFieldText(bay.inputs, kInputFields[k].id, example.cells[k] == nullptr ? "" : example.cells[k]);
     }
     if (!ComputeBracing(bay.inputs, bay.results)) {
-        bay.refusal = kRejectedText;
+        bay.refusal.Add(RefusalCode::Rejected);
         return;
     }
     if (example.cells[5] != nullptr) {

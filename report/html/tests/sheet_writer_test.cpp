@@ -1,4 +1,4 @@
-#include "batch/tests/checked_text.h"
+#include "report/csv/tests/checked_text.h"
 #include "design/families/families.h"
 #include "batch/design_texts.h"
 #include "report/html/sheet_calc.h"

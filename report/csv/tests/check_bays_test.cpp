@@ -1,5 +1,5 @@
 #include "batch/bay_table.h"
-#include "batch/tests/checked_text.h"
+#include "report/csv/tests/checked_text.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +10,7 @@
 namespace {
 
 const std::string kHeader = "bay,H,B,n,T,W,A,i\n";
+const std::string kRejected = "参数不能为负数和零";  // the dialog's words
 const std::string kOutHeader =
     "bay,H,B,n,T,W,A,i,N1,Nt1,Lx1,Rx1,Ly1,Ry1,f1,N2,Nt2,Lx2,Rx2,Ly2,Ry2,u,f2,error\n";
 const std::string kRow = "a,6,8,2,20,30,12,3";
@@ -87,7 +88,7 @@ TEST(CheckBays, ACellMustBeWhollyANumber) {
         {"a,6,8,2,20,\xEF\xBC\x93\xEF\xBC\x90,12,3", ""},  // W full-width 30, from an input method
         {"a,6,8,2,20,\xE3\x80\x80" "30 ,12,3", ""},        // a full-width space before it
         {"a,+6.0,8.,2e0,20,30,12,3", ""},
-        {"a,0,8,2,20,30,12,3", kRejectedText},  // the calculation's own answer
+        {"a,0,8,2,20,30,12,3", kRejected.c_str()},  // the calculation's own answer
     };
     for (const Case& c : cases) {
         const Checked checked = CheckText(kHeader + c.row + "\n");
@@ -97,7 +98,7 @@ TEST(CheckBays, ACellMustBeWhollyANumber) {
         const bool computed = *c.error == '\0';
         EXPECT_EQ(OutputField(out, 1, "N1"), computed ? "31.250" : "") << c.row;
         EXPECT_EQ(CsvRecord(out[1].begin(), out[1].begin() + 8), ReadRecords(c.row)[0]) << c.row;
-        const bool problem = !computed && c.error != std::string(kRejectedText);
+        const bool problem = !computed && c.error != kRejected;
         EXPECT_EQ(checked.exit, problem ? kCheckProblems : kCheckDone) << c.row;
         EXPECT_EQ(checked.problems, problem ? "in:2: " + std::string(c.error) +
                                                   "\nin: 1 row written, 1 of them refused\n"

@@ -1,5 +1,5 @@
 #include "batch/bay_table.h"
-#include "batch/tests/checked_text.h"
+#include "report/csv/tests/checked_text.h"
 
 #include <gtest/gtest.h>
 
@@ -51,6 +51,7 @@ TEST(DesignCheck, CellsThatRefuseTheRowNameTheText) {
     } const cases[] = {
         {"30,L63x9,,,", "section: \"L63x9\" is not a size of GB/T 706-2016"},
         {"30,2L63x6,,,", "section: \"2L63x6\" is a double angle: double angles are not supported yet"},
+        {"30,L75x50x6,,,", "section: \"L75x50x6\" is an unequal angle: only equal angles are checked"},
         {"30,HW100,Q235F,,", "section: \"HW100\" is not an equal-angle designation such as L63x6; "
                              "grade: \"Q235F\" is not a grade: Q235 (A to D), Q345 (A to E), "
                              "Q355 (B to D), Q355N or Q355M (B to F)"},

@@ -1,9 +1,11 @@
 // Whole runs of the checker on text in memory, for the tests.
-#ifndef BRACING_BATCH_TESTS_CHECKED_TEXT_H
-#define BRACING_BATCH_TESTS_CHECKED_TEXT_H
+#ifndef BRACING_REPORT_CSV_TESTS_CHECKED_TEXT_H
+#define BRACING_REPORT_CSV_TESTS_CHECKED_TEXT_H
 
 #include "batch/check_bays.h"
 #include "io/csv_reader.h"
+#include "report/csv/csv_sink.h"
+#include "report/csv/problem_lines.h"
 
 #include <string>
 #include <vector>
@@ -14,15 +16,18 @@ struct Checked {
     std::string problems;
 };
 
-inline Checked CheckSource(ByteSource& source, CheckOptions options = CheckOptions(),
+// The input is called "in" on standard error.
+inline Checked CheckSource(ByteSource& source, const CheckOptions& options = CheckOptions(),
                            EncodingChoice encoding = EncodingChoice::Detect, char separator = ',') {
-    options.inputName = "in";
     Checked checked{kCheckDone, std::string(), std::string()};
     InputDecoder decoder(source, encoding);
     CsvReader reader(decoder, separator);
     TextOutput out(checked.out);
     TextOutput problems(checked.problems);
-    checked.exit = CheckBays(reader, options, out, problems).exit;
+    CsvSink rows(out);
+    const ProblemFileNames names{"in", "<stdout>", ""};
+    ProblemLines lines(problems, names);
+    checked.exit = CheckBays(reader, options, rows, lines).exit;
     return checked;
 }
 

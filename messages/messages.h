@@ -1,0 +1,103 @@
+// Every word the checker says, by code: the refusals of a row, the
+// problems of a run. Each language is one table (messages/*_messages.cpp)
+// with a text for every id.
+#ifndef BRACING_MESSAGES_MESSAGES_H
+#define BRACING_MESSAGES_MESSAGES_H
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+enum class Language : unsigned char { English };
+constexpr int kLanguageCount = 1;
+
+enum class MessageId : unsigned char {
+    // A row's refusals, in RefusalCode's order: {0} the column, {1} the cell.
+    CellEmpty,
+    CellNotANumber,
+    CellOutOfRange,
+    LimitNotAboveZero,
+    SectionNotStandard,
+    SectionUnequal,
+    SectionDouble,
+    SectionNotDesignation,
+    GradeUnknown,
+    ResultOutOfRange,
+    Rejected,
+    ReasonSeparator,
+    NoTensionAngle,
+    NoCompressionAngle,
+    // The input's text.
+    NotValidBytes,
+    ReadAsGbk,
+    SeparatorGuessed,
+    Semicolons,
+    Tabs,
+    QuoteNotClosed,
+    QuoteNotClosedNamed,
+    InHeader,
+    LinesLeftOut,
+    HeaderTooLong,
+    RowTooLong,
+    CannotRead,
+    CannotReadAfter,
+    OutputNotWritten,
+    SheetNotWritten,
+    // The header and the rows.
+    EmptyInput,
+    ColumnMissing,
+    ColumnTwice,
+    SectionBeside,
+    HeaderFault,
+    HeaderOneField,
+    HeaderFields,
+    ListSeparator,
+    ListCut,
+    ColumnsDropped,
+    ColumnsUnused,
+    OneField,
+    Fields,
+    FieldCount,
+    MoreRowProblems,
+    // The summary.
+    OneRow,
+    Rows,
+    OneLine,
+    Lines,
+    SummaryWritten,
+    SummaryRefused,
+    SummaryLeftOut,
+    SummaryUnread,
+    SummaryInvalid,
+};
+constexpr int kMessageCount = static_cast<int>(MessageId::SummaryInvalid) + 1;
+
+struct Message {
+    MessageId id;
+    const char* text;  // {0}, {1} ... stand for the data, in any order
+};
+
+// The table of `language`, in MessageId's order.
+const Message* MessageTable(Language language);
+
+// The text of `id` in `language`, its {k} replaced by args[k], added to `out`.
+void AppendMessage(std::string& out, Language language, MessageId id,
+                   std::initializer_list<std::string_view> args = {});
+
+// "{0} row" or "{0} rows" with `count` put in.
+void AppendCounted(std::string& out, Language language, long count, MessageId one, MessageId many);
+
+// The tables, one a language, each in MessageId's order (InOrder).
+extern const Message kEnglishMessages[kMessageCount];
+
+// Whether `table` holds every id in order, so that an id is its index.
+constexpr bool InOrder(const Message (&table)[kMessageCount]) {
+    for (int k = 0; k < kMessageCount; ++k) {
+        if (static_cast<int>(table[k].id) != k || table[k].text == nullptr) {
+            return false;
+        }
+    }
+    return true;
+}
+
+#endif

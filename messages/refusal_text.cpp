@@ -1,0 +1,44 @@
+#include "messages/refusal_text.h"
+
+#include "batch/design_cells.h"
+#include "format/message_text.h"
+
+static_assert(static_cast<int>(MessageId::Rejected) == static_cast<int>(RefusalCode::Rejected),
+              "a refusal's message is its code");
+
+void AppendRefusalText(std::string& out, const RowRefusal& refusal, Language language) {
+    for (const RefusalReason& reason : refusal) {
+        if (&reason != refusal.begin()) {
+            AppendMessage(out, language, MessageId::ReasonSeparator);
+        }
+        AppendMessage(out, language, static_cast<MessageId>(reason.code),
+                      {reason.column == nullptr ? "" : reason.column,
+                       QuotedText(reason.cell, kShownCellCharacters)});
+    }
+}
+
+std::string RefusalText(const RowRefusal& refusal, Language language) {
+    std::string text;
+    AppendRefusalText(text, refusal, language);
+    return text;
+}
+
+void AppendErrorText(std::string& out, const CheckedRow& bay, Language language) {
+    if (bay.refusal.Any()) {
+        AppendRefusalText(out, bay.refusal, language);
+        return;
+    }
+    if (bay.design == nullptr) {
+        return;
+    }
+    const bool tension = NoAnglePasses(bay.design->tension);
+    if (tension) {
+        AppendMessage(out, language, MessageId::NoTensionAngle);
+    }
+    if (NoAnglePasses(bay.design->compression)) {
+        if (tension) {
+            AppendMessage(out, language, MessageId::ReasonSeparator);
+        }
+        AppendMessage(out, language, MessageId::NoCompressionAngle);
+    }
+}
