@@ -266,8 +266,8 @@ TEST(DesignChecks, NaNIsNeverOkAndTheFirstCriterionWinsATie) {
     EXPECT_FALSE(CheckTension(bay, Angle(200, 20), SteelGrade::Q235, 300).ok);
     EXPECT_FALSE(CheckCompression(bay, Angle(200, 20), SteelGrade::Q235, 150).ok);
     // No length and no force: both tension ratios 0, slenderness named.
-    const TensionCheck unloaded = CheckTension(BracingResults{}, Angle(63, 6), SteelGrade::Q235, 300);
-    EXPECT_EQ(unloaded.governing, Criterion::Slenderness);
+    const DesignCheck unloaded = CheckTension(BracingResults{}, Angle(63, 6), SteelGrade::Q235, 300);
+    EXPECT_EQ(GoverningId(unloaded), CriterionId::TensionSlenderness);
     EXPECT_TRUE(unloaded.ok);
 }
 
