@@ -155,11 +155,14 @@ void BayTable::AppendRow(const CsvRecord& row, std::string& line, RowRefusal& re
     }
     DesignInputs design{};
     if (ChecksDesign()) {
-        design = ReadDesignInputs(row, design_, defaults_.grade, bay.inputs.T, refusal);
+        design = ReadDesignInputs(row, design_, defaults_, bay.inputs.T, refusal);
     }
     AppendInputCells(row, line);
 
-    bool accepted = !refusal.Refused() && ComputeBracing(bay.inputs, bay.results);
+    // The design takes wind and crane braking as acting together, either way.
+    bool accepted = !refusal.Refused() && (ChecksDesign()
+                                               ? ComputeDesignForces(bay.inputs, bay.results)
+                                               : ComputeBracing(bay.inputs, bay.results));
     for (int k = 0; k < resultCount_; ++k) {
         if (accepted && !std::isfinite(bay.results.*(results_[k]->value))) {
             refusal.Add("a result is out of range");
@@ -167,7 +170,7 @@ void BayTable::AppendRow(const CsvRecord& row, std::string& line, RowRefusal& re
         }
     }
     if (accepted && ChecksDesign()) {
-        checked.design = DesignBay(bay.results, design.grade, design.limits, design.section,
+        checked.design = DesignBay(bay.results, design.request, design.section,
                                    FamilyOf(SectionFamilyId::EqualAngle), defaults_.minimum);
         if (DesignOutOfRange(checked.design)) {
             refusal.Add("a result is out of range");

@@ -36,38 +36,56 @@ bool Is(const Section* s, double b, double t) {
     return s != nullptr && s->b_mm == b && s->t_mm == t;
 }
 
+// Limits as typed: without 7.4.6 item 2 unless `relief`.
 DesignCheck CheckTension(const BracingResults& bay, const Section& s, SteelGrade grade,
                          double lambda_t) {
-    return kAngles.check(kTension, bay, s, grade, lambda_t);
+    return kAngles.check(kTension, bay, s, grade, AllowableSlenderness{lambda_t, false});
 }
 
 DesignCheck CheckCompression(const BracingResults& bay, const Section& s, SteelGrade grade,
-                             double lambda_c) {
-    return kAngles.check(kCompression, bay, s, grade, lambda_c);
+                             double lambda_c, bool relief = false) {
+    return kAngles.check(kCompression, bay, s, grade, AllowableSlenderness{lambda_c, relief});
 }
 
 SizingChoice SizeTension(const BracingResults& bay, SteelGrade grade, double lambda_t,
                          const MinimumSize& minimum) {
-    return SizeCase(kAngles, kTension, bay, grade, lambda_t, minimum);
+    return SizeCase(kAngles, kTension, bay, grade, AllowableSlenderness{lambda_t, false}, minimum);
 }
 
 SizingChoice SizeCompression(const BracingResults& bay, SteelGrade grade, double lambda_c,
-                             const MinimumSize& minimum) {
-    return SizeCase(kAngles, kCompression, bay, grade, lambda_c, minimum);
+                             const MinimumSize& minimum, bool relief = false) {
+    return SizeCase(kAngles, kCompression, bay, grade, AllowableSlenderness{lambda_c, relief},
+                    minimum);
+}
+
+DesignRequest Request(SteelGrade grade, double T_kN, DesignMethod method = DesignMethod::Auto) {
+    DesignRequest r;
+    r.grade = grade;
+    r.limits = DefaultSlendernessLimits(T_kN, false, true);
+    r.method = method;
+    return r;
 }
 
 CriterionId GoverningId(const DesignCheck& c) { return c.Governing().id; }
 
 }  // namespace
 
-TEST(DesignDefaults, LimitsFollowCraneBrakingAndMinimumIsL45x4) {
-    struct Case { double T_kN, tension, compression; } const cases[] = {
-        {20, 300, 150}, {0.001, 300, 150}, {0, 400, 200}, {-5, 300, 150},
+TEST(DesignDefaults, LimitsFollowCraneBrakingAndDutyAndMinimumIsL45x4) {
+    // Table 7.4.7: 300 / 400, with heavy-duty cranes 200 / 350; Table 7.4.6:
+    // 150 / 200, 7.4.6 item 2 only where the table's limit is below 200.
+    struct Case { double T_kN; bool heavy, strict; double tension, compression; bool relief; }
+    const cases[] = {
+        {20, false, false, 300, 150, true}, {0.001, false, false, 300, 150, true},
+        {0, false, false, 400, 200, false}, {-5, false, false, 300, 150, true},
+        {20, true, false, 200, 150, true},  {0, true, false, 350, 200, false},
+        {20, false, true, 300, 150, false},
     };
     for (const Case& c : cases) {
-        const SlendernessLimits limits = DefaultSlendernessLimits(c.T_kN);
-        EXPECT_EQ(limits.tension, c.tension) << c.T_kN;
-        EXPECT_EQ(limits.compression, c.compression) << c.T_kN;
+        const SlendernessLimits limits = DefaultSlendernessLimits(c.T_kN, c.heavy, c.strict);
+        EXPECT_EQ(limits.tension.lambda, c.tension) << c.T_kN << c.heavy;
+        EXPECT_FALSE(limits.tension.halfCapacityRelief);
+        EXPECT_EQ(limits.compression.lambda, c.compression) << c.T_kN << c.heavy;
+        EXPECT_EQ(limits.compression.halfCapacityRelief, c.relief) << c.T_kN << c.strict;
     }
     EXPECT_EQ(MinimumSize{}.leg_mm, 45.0);
     EXPECT_EQ(MinimumSize{}.thickness_mm, 4.0);
@@ -285,12 +303,11 @@ TEST(Sizing, WorkedBayByHand) {
     // The bay's design records both walks, each with its check; a given
     // angle is checked in both cases and walks nothing.
     const BracingResults bay = WorkedBay();
-    const SlendernessLimits limits = DefaultSlendernessLimits(20);
-    const BayDesign sized =
-        DesignBay(bay, SteelGrade::Q235, limits, nullptr, kAngles, MinimumSize{});
+    const BayDesign sized = DesignBay(bay, Request(SteelGrade::Q235, 20), nullptr, kAngles,
+                                      MinimumSize{});
     EXPECT_EQ(sized.grade, SteelGrade::Q235);
-    EXPECT_EQ(sized.limits.tension, 300);
-    EXPECT_EQ(sized.limits.compression, 150);
+    EXPECT_EQ(sized.limits.tension.lambda, 300);
+    EXPECT_EQ(sized.limits.compression.lambda, 150);
     const DesignCase& t = sized.tension;
     EXPECT_TRUE(t.sized && Is(t.section, 110, 7) && Is(t.before, 80, 10));
     EXPECT_TRUE(t.check.ok);
@@ -301,7 +318,7 @@ TEST(Sizing, WorkedBayByHand) {
     EXPECT_EQ(c.check.kind, kCompression);
     EXPECT_NEAR(c.check.ratio, 0.93004, 1e-5);
     EXPECT_FALSE(c.beforeCheck.ok);
-    const BayDesign given = DesignBay(bay, SteelGrade::Q345, limits, &Angle(63, 6), kAngles,
+    const BayDesign given = DesignBay(bay, Request(SteelGrade::Q345, 20), &Angle(63, 6), kAngles,
                                       MinimumSize{});
     for (const DesignCase* g : {&given.tension, &given.compression}) {
         EXPECT_TRUE(!g->sized && Is(g->section, 63, 6) && g->before == nullptr);

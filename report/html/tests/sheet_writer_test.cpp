@@ -396,7 +396,7 @@ TEST(DesignTexts, ColumnsAndCells) {
     BracingResults bay;
     ASSERT_TRUE(ComputeBracing(BracingInputs{6, 8, 2, 20, 30, 0, 0}, bay));
     const DesignCheck check =
-        angles.check(DesignCaseKind::Compression, bay, l63x6, SteelGrade::Q235, 150);
+        angles.check(DesignCaseKind::Compression, bay, l63x6, SteelGrade::Q235, AllowableSlenderness{150, false});
     std::string cells, empty;
     for (const auto& column : kCompressionColumns) {
         cells += DesignCellText(column, &l63x6, check) + ",";
