@@ -142,7 +142,7 @@ void AppendEquivalentSlendernessSteps(std::string& html, const BracingResults& r
         AppendStep(html, "λe = 80 + 0.65·λu（λu ≤ 80）", "80 + 0.65 × " + lambdaU, lambdaE, "",
                    "7.6.2");
     } else if (branch.converted == ConvertedSlenderness::Middle) {
-        AppendStep(html, "λe = 52 + λu（80 < λu ≤ 160）", "52 + " + lambdaU, lambdaE, "", "7.6.2");
+        AppendStep(html, "λe = 52 + λu（80 &lt; λu ≤ 160）", "52 + " + lambdaU, lambdaE, "", "7.6.2");
     } else {
         AppendStep(html, "λe = 20 + 1.2·λu（λu > 160）", "20 + 1.2 × " + lambdaU, lambdaE, "",
                    "7.6.2");
@@ -347,7 +347,7 @@ void AppendAdoptedDesign(std::string& html, const BayDesign& design) {
     html += std::string("<p class=\"conclusion\">采用的设计：") +
             (design.adopted == AdoptedCase::Tension ? "按拉杆设计" : "按压杆设计") + "，" +
             Designation(*adopted->section) + "，" +
-            ShortestFixed(adopted->section->mass_kg_m, kMassDecimals).chars + " kg/m，比值 " +
+            Number(adopted->section->mass_kg_m, kMassDecimals) + " kg/m，比值 " +
             Number(adopted->check.ratio, kRatioDecimals) + "（OK）。设计方法：" +
             MethodText(design.method) + "。另一工况列于其后，仅供参考。</p>\n";
 }
