@@ -72,7 +72,7 @@ void AppendBayPage(std::string& html, const CheckedRow& bay) {
     html += "</h2>\n";
     html += kScopeLine;
     html += "<div class=\"top\">\n";
-    AppendBaySketch(html, bay.inputs);
+    AppendBaySketch(html, bay.inputs, bay.design != nullptr);
     AppendInputs(html, bay);
     html += "</div>\n";
     html += bay.design == nullptr ? "<h3>计算过程（与对话框相同）</h3>\n" : "<h3>内力与计算长度</h3>\n";
