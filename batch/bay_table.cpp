@@ -147,12 +147,14 @@ void BayTable::ReadRow(const CsvRecord& row, long line, CheckedBay& checked) con
     }
     DesignInputs design{};
     if (ChecksDesign()) {
-        design = ReadDesignInputs(row, design_, defaults_.grade, bay.inputs.T, refusal);
+        design = ReadDesignInputs(row, design_, defaults_, bay.inputs.T, refusal);
     }
     if (refusal.Any()) {
         return;
     }
-    if (!ComputeBracing(bay.inputs, bay.results)) {
+    // The design takes wind and crane braking as acting together, either way.
+    if (!(ChecksDesign() ? ComputeDesignForces(bay.inputs, bay.results)
+                         : ComputeBracing(bay.inputs, bay.results))) {
         refusal.Add(RefusalCode::Rejected);
         return;
     }
@@ -163,7 +165,7 @@ void BayTable::ReadRow(const CsvRecord& row, long line, CheckedBay& checked) con
         }
     }
     if (ChecksDesign()) {
-        checked.design = DesignBay(bay.results, design.grade, design.limits, design.section,
+        checked.design = DesignBay(bay.results, design.request, design.section,
                                    FamilyOf(SectionFamilyId::EqualAngle), defaults_.minimum);
         if (DesignOutOfRange(checked.design)) {
             refusal.Add(RefusalCode::ResultOutOfRange);

@@ -36,11 +36,18 @@ void AppendDesignHeader(std::string& line) {
     for (const auto& column : kCompressionColumns) {
         AppendCsvField(line, column.name, false);
     }
+    for (const auto& column : kAdoptedColumns) {
+        AppendCsvField(line, column.name, false);
+    }
 }
 
 void AppendDesignCells(std::string& line, const BayDesign* design) {
     AppendCase(line, kTensionColumns, design == nullptr ? nullptr : &design->tension);
     AppendCase(line, kCompressionColumns, design == nullptr ? nullptr : &design->compression);
+    for (const AdoptedColumn& column : kAdoptedColumns) {
+        line.push_back(',');
+        if (design != nullptr) column.append(line, *design);
+    }
 }
 
 bool DesignOutOfRange(const BayDesign& design) {

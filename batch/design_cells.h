@@ -1,5 +1,6 @@
 // The design check's output columns of a row: section1 … ok1, then
-// section2 … ok2, in the texts the calc sheet shows too.
+// section2 … ok2, then the adopted design (adopted … ok), in the texts the
+// calc sheet shows too.
 #ifndef BRACING_BATCH_DESIGN_CELLS_H
 #define BRACING_BATCH_DESIGN_CELLS_H
 

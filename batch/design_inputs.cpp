@@ -2,25 +2,29 @@
 
 #include "design/families/families.h"
 #include "batch/cell_number.h"
+#include "batch/crane_text.h"
 #include "batch/grade_text.h"
+#include "batch/method_text.h"
 #include "batch/section_text.h"
 
 #include <string>
 
-const char* const kDesignInputNames[kDesignInputCount] = {"section", "grade", "lambda_t", "lambda_c"};
+const char* const kDesignInputNames[kDesignInputCount] = {"section",  "grade",  "lambda_t",
+                                                          "lambda_c", "method", "cranes"};
 
 namespace {
 
-// An allowable slenderness: a number above 0, or the default when empty.
-void ReadLimit(const CsvRecord& row, std::size_t column, const char* name, double& limit,
-               RowRefusal& refusal) {
+// An allowable slenderness: a number above 0, used as typed (without
+// 7.4.6 item 2), or the default when empty.
+void ReadLimit(const CsvRecord& row, std::size_t column, const char* name,
+               AllowableSlenderness& limit, RowRefusal& refusal) {
     if (column == kNoColumn) {
         return;
     }
     const std::string& cell = row[column];
     const CellNumber number = ReadCellNumber(cell);
     if (number.status == CellStatus::Number && number.value > 0.0) {
-        limit = number.value;
+        limit = AllowableSlenderness{number.value, false};
     } else if (number.status == CellStatus::Number) {
         refusal.Add(RefusalCode::LimitNotAboveZero, name, cell);
     } else if (number.status != CellStatus::Empty) {
@@ -31,19 +35,33 @@ void ReadLimit(const CsvRecord& row, std::size_t column, const char* name, doubl
 }  // namespace
 
 DesignInputs ReadDesignInputs(const CsvRecord& row, const DesignInputColumns& columns,
-                              SteelGrade defaultGrade, double T_kN, RowRefusal& refusal) {
-    DesignInputs inputs{nullptr, defaultGrade, DefaultSlendernessLimits(T_kN)};
+                              const DesignDefaults& defaults, double T_kN, RowRefusal& refusal) {
+    DesignInputs inputs{nullptr, DesignRequest{}};
+    DesignRequest& request = inputs.request;
+    request.method = defaults.method;
+    request.heavyCranes = defaults.heavyCranes;
+    const std::size_t method = columns[kMethodColumn];
+    if (method != kNoColumn && !ReadMethod(row[method], defaults.method, request.method)) {
+        refusal.Add(RefusalCode::MethodUnknown, kDesignInputNames[kMethodColumn], row[method]);
+    }
+    const std::size_t cranes = columns[kCranesColumn];
+    if (cranes != kNoColumn && !ReadCranes(row[cranes], defaults.heavyCranes, request.heavyCranes)) {
+        refusal.Add(RefusalCode::CranesUnknown, kDesignInputNames[kCranesColumn], row[cranes]);
+    }
+    request.limits = DefaultSlendernessLimits(T_kN, request.heavyCranes, defaults.strictSlenderness);
     const std::string& section = row[columns[kSectionColumn]];
     RefusalCode why = RefusalCode::SectionNotDesignation;
     if (!ReadSection(section, FamilyOf(SectionFamilyId::EqualAngle), inputs.section, why)) {
         refusal.Add(why, kDesignInputNames[kSectionColumn], section);
     }
     const std::size_t grade = columns[kGradeColumn];
-    if (grade != kNoColumn && !ReadGrade(row[grade], defaultGrade, inputs.grade)) {
+    request.grade = defaults.grade;
+    if (grade != kNoColumn && !ReadGrade(row[grade], defaults.grade, request.grade)) {
         refusal.Add(RefusalCode::GradeUnknown, kDesignInputNames[kGradeColumn], row[grade]);
     }
-    ReadLimit(row, columns[kLambdaTColumn], kDesignInputNames[kLambdaTColumn], inputs.limits.tension, refusal);
-    ReadLimit(row, columns[kLambdaCColumn], kDesignInputNames[kLambdaCColumn], inputs.limits.compression,
-              refusal);
+    ReadLimit(row, columns[kLambdaTColumn], kDesignInputNames[kLambdaTColumn],
+              request.limits.tension, refusal);
+    ReadLimit(row, columns[kLambdaCColumn], kDesignInputNames[kLambdaCColumn],
+              request.limits.compression, refusal);
     return inputs;
 }

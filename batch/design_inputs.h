@@ -1,11 +1,13 @@
 // The design check's own cells of a row: the section, and the optional
-// grade, lambda_t and lambda_c, each empty cell taking its default.
+// grade, lambda_t, lambda_c, method and cranes, each empty cell taking its
+// default.
 #ifndef BRACING_BATCH_DESIGN_INPUTS_H
 #define BRACING_BATCH_DESIGN_INPUTS_H
 
 #include "io/csv_reader.h"
 #include "batch/row_refusal.h"
 
+#include "design/bay_design.h"
 #include "design/section.h"
 #include "design/section_family.h"
 #include "design/slenderness_limits.h"
@@ -17,11 +19,16 @@
 struct DesignDefaults {
     SteelGrade grade = SteelGrade::Q235;  // --grade
     MinimumSize minimum;                  // --min-leg, --min-thickness, mm
+    DesignMethod method = DesignMethod::Auto;  // --method
+    bool heavyCranes = false;                  // --heavy-cranes
+    bool strictSlenderness = false;            // --strict-slenderness: no 7.4.6 item 2
 };
 
-enum DesignInputColumn { kSectionColumn, kGradeColumn, kLambdaTColumn, kLambdaCColumn };
-constexpr int kDesignInputCount = 4;
-// section, grade, lambda_t, lambda_c
+enum DesignInputColumn {
+    kSectionColumn, kGradeColumn, kLambdaTColumn, kLambdaCColumn, kMethodColumn, kCranesColumn
+};
+constexpr int kDesignInputCount = 6;
+// section, grade, lambda_t, lambda_c, method, cranes
 extern const char* const kDesignInputNames[kDesignInputCount];
 
 // The column of each design input; kNoColumn where the header has none.
@@ -30,14 +37,13 @@ using DesignInputColumns = std::size_t[kDesignInputCount];
 
 struct DesignInputs {
     const Section* section;  // null: sized
-    SteelGrade grade;
-    SlendernessLimits limits;
+    DesignRequest request;
 };
 
 // Reads the design inputs of `row`; `T_kN`, the row's crane braking force,
-// picks the default limits. A cell that cannot be used adds its reason to
-// `refusal`.
+// and the crane duty pick the default limits. A cell that cannot be used
+// adds its reason to `refusal`.
 DesignInputs ReadDesignInputs(const CsvRecord& row, const DesignInputColumns& columns,
-                              SteelGrade defaultGrade, double T_kN, RowRefusal& refusal);
+                              const DesignDefaults& defaults, double T_kN, RowRefusal& refusal);
 
 #endif

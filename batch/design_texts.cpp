@@ -50,6 +50,8 @@ const DesignColumn kCompressionColumns[kCompressionColumnCount] = {
     {"limit2", DesignCell::Number,
      [](const DesignCheck& c) { return Limit(c, CriterionId::CompressionSlenderness); },
      kLimitDecimals},
+    {"lambda_phi2", DesignCell::Number, [](const DesignCheck& c) { return c.q.lambda_phi; },
+     kSlendernessDecimals},
     {"phi2", DesignCell::Number, [](const DesignCheck& c) { return c.q.phi; }, kFactorDecimals},
     {"eta2", DesignCell::Number, [](const DesignCheck& c) { return c.q.eta; }, kFactorDecimals},
     {"rho2", DesignCell::Number, [](const DesignCheck& c) { return c.q.rho; }, kFactorDecimals},
@@ -58,6 +60,28 @@ const DesignColumn kCompressionColumns[kCompressionColumnCount] = {
     {"ratio2", DesignCell::Number, [](const DesignCheck& c) { return c.ratio; },
      kRatioDecimals},
     {"ok2", DesignCell::Verdict, nullptr, 0},
+};
+
+const char* AdoptedCaseName(AdoptedCase adopted) {
+    switch (adopted) {
+        case AdoptedCase::Tension: return "tension";
+        case AdoptedCase::Compression: return "compression";
+        case AdoptedCase::None: break;
+    }
+    return "";
+}
+
+const AdoptedColumn kAdoptedColumns[kAdoptedColumnCount] = {
+    {"adopted", [](std::string& out, const BayDesign& d) { out.append(AdoptedCaseName(d.adopted)); }},
+    {"adopted_section",
+     [](std::string& out, const BayDesign& d) {
+         if (d.Adopted() != nullptr) AppendDesignation(*d.Adopted()->section, out);
+     }},
+    {"mass",
+     [](std::string& out, const BayDesign& d) {
+         if (d.Adopted() != nullptr) AppendFixed(out, d.Adopted()->section->mass_kg_m, kMassDecimals);
+     }},
+    {"ok", [](std::string& out, const BayDesign& d) { out.append(VerdictText(d.Adopted() != nullptr)); }},
 };
 
 void AppendDesignCellText(std::string& out, const DesignColumn& column, const Section* section,

@@ -3,6 +3,7 @@
 #ifndef BRACING_BATCH_DESIGN_TEXTS_H
 #define BRACING_BATCH_DESIGN_TEXTS_H
 
+#include "design/bay_design.h"
 #include "design/design_check.h"
 #include "design/section.h"
 #include "format/fixed_text.h"
@@ -15,6 +16,7 @@ constexpr int kLimitDecimals = kShortestDecimals;
 constexpr int kStressDecimals = 2;       // N/mm2
 constexpr int kFactorDecimals = 3;       // phi, eta, rho
 constexpr int kRatioDecimals = 3;
+constexpr int kMassDecimals = 3;        // kg/m
 
 // OK or NG.
 const char* VerdictText(bool ok);
@@ -30,10 +32,10 @@ struct DesignColumn {
 };
 
 constexpr int kTensionColumnCount = 6;
-constexpr int kCompressionColumnCount = 9;
+constexpr int kCompressionColumnCount = 10;
 // section1, lambda1, limit1, stress1, ratio1, ok1
 extern const DesignColumn kTensionColumns[kTensionColumnCount];
-// section2, lambda2, limit2, phi2, eta2, rho2, stress2, ratio2, ok2
+// section2, lambda2, limit2, lambda_phi2, phi2, eta2, rho2, stress2, ratio2, ok2
 extern const DesignColumn kCompressionColumns[kCompressionColumnCount];
 
 // The cell of `column` for a case checked with `section`, added to `out`.
@@ -43,5 +45,19 @@ void AppendDesignCellText(std::string& out, const DesignColumn& column, const Se
                           const DesignCheck& check);
 std::string DesignCellText(const DesignColumn& column, const Section* section,
                            const DesignCheck& check);
+
+// One output column of the adopted design, after the two cases'.
+struct AdoptedColumn {
+    const char* name;
+    void (*append)(std::string& out, const BayDesign& design);
+};
+
+constexpr int kAdoptedColumnCount = 4;
+// adopted (tension, compression or empty), adopted_section, mass (kg/m),
+// ok (OK when a design was adopted, else NG)
+extern const AdoptedColumn kAdoptedColumns[kAdoptedColumnCount];
+
+// "tension" or "compression"; empty when nothing is adopted.
+const char* AdoptedCaseName(AdoptedCase adopted);
 
 #endif

@@ -22,7 +22,8 @@ const char* const kDesignCheckResults[] = {"N1", "Nt1", "Lx1", "Ly1", "N2", "Nt2
 bool IsOutputColumnName(std::string_view name) {
     return std::any_of(std::begin(kResultRows), std::end(kResultRows),
                        [name](const ResultRow& row) { return name == row.symbol; }) ||
-           Names(kTensionColumns, name) || Names(kCompressionColumns, name) || name == kErrorColumn;
+           Names(kTensionColumns, name) || Names(kCompressionColumns, name) ||
+           Names(kAdoptedColumns, name) || name == kErrorColumn;
 }
 
 bool ShownWithDesignCheck(const ResultRow& row) {

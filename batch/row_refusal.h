@@ -18,6 +18,8 @@ enum class RefusalCode : unsigned char {
     SectionDouble,          // cell
     SectionNotDesignation,  // cell
     GradeUnknown,           // cell
+    MethodUnknown,          // cell
+    CranesUnknown,          // cell
     ResultOutOfRange,
     // The calculation's own answer to inputs it cannot take: no results,
     // but the row is not refused (the dialog says the same).
@@ -33,8 +35,8 @@ struct RefusalReason {
 
 class RowRefusal {
 public:
-    // Each of the seven inputs, section, grade, two limits, one result.
-    static constexpr int kMaxReasons = 12;
+    // Each of the seven inputs, section, grade, two limits, method, cranes, one result.
+    static constexpr int kMaxReasons = 14;
 
     void Clear() { count_ = 0; }
     void Add(RefusalCode code, const char* column = nullptr, std::string_view cell = std::string_view()) {

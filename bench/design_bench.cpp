@@ -24,7 +24,7 @@ constexpr std::size_t kBayCount = sizeof kBays / sizeof kBays[0];
 void SizeBoth(const BracingInputs& in, SteelGrade grade) {
     BracingResults bay;
     ComputeBracing(in, bay);
-    const SlendernessLimits limits = DefaultSlendernessLimits(in.T);
+    const SlendernessLimits limits = DefaultSlendernessLimits(in.T, false, false);
     const SectionFamily& angles = FamilyOf(SectionFamilyId::EqualAngle);
     SizingChoice tension =
         SizeCase(angles, DesignCaseKind::Tension, bay, grade, limits.tension, MinimumSize{});

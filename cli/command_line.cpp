@@ -3,6 +3,7 @@
 #include "batch/cell_number.h"
 #include "io/cell_space.h"
 #include "batch/grade_text.h"
+#include "batch/method_text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -18,7 +19,7 @@ std::string LowerCase(std::string text) {
 
 const char* const kValueOptions[] = {"-o",        "--encoding", "--separator",
                                      "--grade",   "--min-leg",  "--min-thickness",
-                                     "--report",  "--project"};
+                                     "--report",  "--project",  "--method"};
 
 // A size in millimetres, 0 or more; `error` says when it is not.
 void ReadMillimetres(const std::string& option, const std::string& value, double& mm,
@@ -38,6 +39,11 @@ bool TakeValue(const std::string& option, const std::string& value, CommandLine&
         SteelGrade& grade = line.design.grade;
         if (TrimCellSpace(value).empty() || !ReadGrade(value, grade, grade)) {
             error = "--grade takes Q235, Q345 or Q355, not " + value;
+        }
+    } else if (option == "--method") {
+        DesignMethod& method = line.design.method;
+        if (TrimCellSpace(value).empty() || !ReadMethod(value, method, method)) {
+            error = "--method takes tension, compression or auto, not " + value;
         }
     } else if (option == "--min-leg") {
         ReadMillimetres(option, value, line.design.minimum.leg_mm, error);
@@ -98,6 +104,10 @@ bool ParseCommandLine(const std::vector<std::string>& arguments, CommandLine& li
             line.help = true;
         } else if (isOption && argument == "--sections") {
             line.sections = true;
+        } else if (isOption && argument == "--heavy-cranes") {
+            line.design.heavyCranes = true;
+        } else if (isOption && argument == "--strict-slenderness") {
+            line.design.strictSlenderness = true;
         } else if (isOption && argument == "--bom") {
             line.byteOrderMark = ByteOrderMarkChoice::Always;
         } else if (isOption && argument == "--no-bom") {

@@ -18,7 +18,9 @@ struct CommandLine {
     std::string outputPath;   // empty: standard output (also -o -)
     std::string reportPath;   // --report: the calc sheet; empty: none
     std::string project;      // --project: the project the sheet names
-    DesignDefaults design;    // --grade, --min-leg, --min-thickness
+    // --grade, --min-leg, --min-thickness, --method, --heavy-cranes,
+    // --strict-slenderness
+    DesignDefaults design;
 };
 
 // Reads the arguments that follow the program name. On a mistake returns

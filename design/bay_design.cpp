@@ -1,9 +1,11 @@
 #include "design/bay_design.h"
 
+#include <cmath>
+
 namespace {
 
 DesignCase DesignOneCase(DesignCaseKind kind, const BracingResults& bay, SteelGrade grade,
-                         double limit, const Section* given, const SectionFamily& family,
+                         AllowableSlenderness limit, const Section* given, const SectionFamily& family,
                          const MinimumSize& minimum) {
     DesignCase c;
     c.sized = given == nullptr;
@@ -25,14 +27,49 @@ DesignCase DesignOneCase(DesignCaseKind kind, const BracingResults& bay, SteelGr
 
 }  // namespace
 
-BayDesign DesignBay(const BracingResults& bay, SteelGrade grade, SlendernessLimits limits,
-                    const Section* given, const SectionFamily& family, const MinimumSize& minimum) {
+const DesignCase* BayDesign::Adopted() const {
+    switch (adopted) {
+        case AdoptedCase::Tension: return &tension;
+        case AdoptedCase::Compression: return &compression;
+        case AdoptedCase::None: break;
+    }
+    return nullptr;
+}
+
+AdoptedCase Adopt(DesignMethod method, const DesignCase& tension, const DesignCase& compression) {
+    const bool tensionPasses = tension.section != nullptr && tension.check.ok;
+    const bool compressionPasses = compression.section != nullptr && compression.check.ok;
+    if (method == DesignMethod::Tension) {
+        return tensionPasses ? AdoptedCase::Tension : AdoptedCase::None;
+    }
+    if (method == DesignMethod::Compression || !tensionPasses) {
+        return compressionPasses ? AdoptedCase::Compression : AdoptedCase::None;
+    }
+    // Both pass: the lighter; a given section weighs the same in both, and
+    // then the compression design, which also takes the load reversed.
+    if (!compressionPasses) return AdoptedCase::Tension;
+    return tension.section->mass_kg_m < compression.section->mass_kg_m ? AdoptedCase::Tension
+                                                                       : AdoptedCase::Compression;
+}
+
+BayDesign DesignBay(const BracingResults& bay, const DesignRequest& request, const Section* given,
+                    const SectionFamily& family, const MinimumSize& minimum) {
     BayDesign design;
-    design.grade = grade;
-    design.limits = limits;
-    design.tension = DesignOneCase(DesignCaseKind::Tension, bay, grade, limits.tension, given,
-                                   family, minimum);
-    design.compression = DesignOneCase(DesignCaseKind::Compression, bay, grade,
-                                       limits.compression, given, family, minimum);
+    design.grade = request.grade;
+    design.limits = request.limits;
+    design.method = request.method;
+    design.heavyCranes = request.heavyCranes;
+    design.tension = DesignOneCase(DesignCaseKind::Tension, bay, request.grade,
+                                   request.limits.tension, given, family, minimum);
+    design.compression = DesignOneCase(DesignCaseKind::Compression, bay, request.grade,
+                                       request.limits.compression, given, family, minimum);
+    design.adopted = Adopt(request.method, design.tension, design.compression);
     return design;
+}
+
+bool ComputeDesignForces(const BracingInputs& in, BracingResults& out) {
+    BracingInputs loads = in;
+    loads.W = std::fabs(in.W);
+    loads.T = std::fabs(in.T);
+    return ComputeBracing(loads, out);
 }

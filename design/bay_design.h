@@ -1,6 +1,7 @@
 // The design of one bay: for the tension and the compression case, the
 // section given or the one sizing picks, its check and, for a sized case,
-// the section walked before it with its check.
+// the section walked before it with its check; then the one design adopted
+// by the engineer's method.
 #ifndef BRACING_DESIGN_BAY_DESIGN_H
 #define BRACING_DESIGN_BAY_DESIGN_H
 
@@ -21,15 +22,45 @@ struct DesignCase {
     DesignCheck beforeCheck{};
 };
 
+// How the diagonals are designed: as tension members, the compressed one
+// taken to buckle (GB 50017-2017 7.4.7 item 6), as members that also take
+// compression, or whichever passing design is lighter.
+enum class DesignMethod { Tension, Compression, Auto };
+
+enum class AdoptedCase { None, Tension, Compression };
+
 struct BayDesign {
     SteelGrade grade = SteelGrade::Q235;
     SlendernessLimits limits{};
+    DesignMethod method = DesignMethod::Auto;
+    bool heavyCranes = false;  // heavy-duty cranes (A6-A8) in the building
     DesignCase tension;
     DesignCase compression;
+    AdoptedCase adopted = AdoptedCase::None;  // None: the method finds no passing design
+
+    // The adopted case; null when none is.
+    const DesignCase* Adopted() const;
 };
 
+// What a bay's design is asked for besides its forces and section.
+struct DesignRequest {
+    SteelGrade grade = SteelGrade::Q235;
+    SlendernessLimits limits{};
+    DesignMethod method = DesignMethod::Auto;
+    bool heavyCranes = false;
+};
+
+// The case `method` adopts: tension or compression where that case passes;
+// auto the lighter passing one by mass per metre, compression on a tie.
+AdoptedCase Adopt(DesignMethod method, const DesignCase& tension, const DesignCase& compression);
+
 // `given`: the bay's section, of `family`, or null to size each case from `family`.
-BayDesign DesignBay(const BracingResults& bay, SteelGrade grade, SlendernessLimits limits,
-                    const Section* given, const SectionFamily& family, const MinimumSize& minimum);
+BayDesign DesignBay(const BracingResults& bay, const DesignRequest& request, const Section* given,
+                    const SectionFamily& family, const MinimumSize& minimum);
+
+// The design forces: P = (|W| + |T|)/n, since wind and crane braking can
+// each act either way along the building and the diagonal must take both
+// at once. False, as ComputeBracing, when H, B or n is not positive.
+bool ComputeDesignForces(const BracingInputs& in, BracingResults& out);
 
 #endif

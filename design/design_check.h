@@ -19,8 +19,10 @@ enum class CriterionId {
 enum class Clause {
     Table7_4_7,           // tension members' allowable slenderness
     Table7_4_6,           // compression members' allowable slenderness
+    Clause7_4_6Item2,     // 200 at no more than half the stability capacity
     Clause7_6_1,          // single angle connected by one leg
     Clause7_6_1AppendixD, // its stability with phi of Appendix D
+    Clause7_6_2AppendixD, // the same, phi at the equivalent slenderness of 7.6.2
     Clause7_3_1,          // width-to-thickness of a leg
 };
 
@@ -34,6 +36,10 @@ struct Criterion {
 
 // Appendix D: the parabola for lambda_n <= 0.215, the Perry formula beyond.
 enum class PhiBranch { None, Parabola, Perry };
+
+// GB 50017-2017 7.6.2: the converted slenderness lambda_e by lambda_u, up
+// to 80, to 160, beyond.
+enum class ConvertedSlenderness { None, Short, Middle, Long };
 
 // GB 50017-2017 7.3.1-5: 15 eps_k up to lambda_x = 80 eps_k, beyond it
 // 5 eps_k + 0.125 lambda_x.
@@ -53,6 +59,11 @@ struct DesignQuantities {
     double w_t;       // leg width-to-thickness ratio
     double w_t_full;  // w/t up to which the whole leg works
     double rho;       // effective-area factor of slender legs
+    // GB 50017-2017 7.6.2, already divided by eps_k as the text writes them.
+    double lambda_u;    // node to node about the leg-parallel axis
+    double lambda_e;    // converted
+    double lambda_0;    // equivalent, out of plane
+    double lambda_phi;  // what phi is taken at, in lambda's units (lambda_0 eps_k where it governs)
 };
 
 struct DesignBranches {
@@ -61,6 +72,12 @@ struct DesignBranches {
     bool lambda_floored = false;  // lambda_x under 20 taken as 20 for eta
     WidthThicknessLimit width_thickness = WidthThicknessLimit::None;
     bool rho_reduced = false;     // w/t over 14 eps_k: rho < 1 (7.6.3)
+    ConvertedSlenderness converted = ConvertedSlenderness::None;
+    bool lambda_0_floored = false;   // lambda_0 taken as (l1/l) lambda_u (7.6.2)
+    bool lambda_0_governs = false;   // phi at lambda_0, above lambda (7.6.2)
+    // GB 50017-2017 7.4.6 item 2 holds: N2 at most half of eta rho phi A f
+    // with the table's limit below 200, so the limit is 200.
+    bool half_capacity_relief = false;
 };
 
 constexpr int kMaxCriteria = 4;

@@ -2,14 +2,27 @@
 #ifndef BRACING_DESIGN_SLENDERNESS_LIMITS_H
 #define BRACING_DESIGN_SLENDERNESS_LIMITS_H
 
-struct SlendernessLimits {
-    double tension;
-    double compression;
+// One design case's allowable slenderness, from the code's table or typed.
+struct AllowableSlenderness {
+    double lambda = 0.0;
+    // GB 50017-2017 7.4.6 item 2 may raise a table's limit below 200 to 200
+    // where the force is at most half the member's stability capacity: only
+    // for a compression limit taken from Table 7.4.6.
+    bool halfCapacityRelief = false;
 };
+
+struct SlendernessLimits {
+    AllowableSlenderness tension;
+    AllowableSlenderness compression;
+};
+
+// GB 50017-2017 7.4.6 item 2: the limit allowed at half the capacity.
+constexpr double kHalfCapacityLimit = 200.0;
 
 // GB 50017-2017 Tables 7.4.7 and 7.4.6: with crane braking force (T not 0,
 // kN; a negative T is a force the other way, still a crane) the bay is
-// column bracing below crane beams: 300 and 150; otherwise 400 and 200.
-SlendernessLimits DefaultSlendernessLimits(double T_kN);
+// column bracing below crane beams: 300 (200 with heavy-duty cranes, A6-A8)
+// and 150; otherwise 400 (350) and 200. `strict`: without 7.4.6 item 2.
+SlendernessLimits DefaultSlendernessLimits(double T_kN, bool heavyCranes, bool strict);
 
 #endif

@@ -11,6 +11,9 @@ constexpr Message kEnglishMessages[kMessageCount] = {
     {MessageId::SectionNotDesignation, "{0}: {1} is not an equal-angle designation such as L63x6"},
     {MessageId::GradeUnknown,
      "{0}: {1} is not a grade: Q235 (A to D), Q345 (A to E), Q355 (B to D), Q355N or Q355M (B to F)"},
+    {MessageId::MethodUnknown, "{0}: {1} is not a design method: tension (拉杆), compression (压杆) or auto (自动)"},
+    {MessageId::CranesUnknown,
+     "{0}: {1} is not a crane duty: heavy (重级, A6 to A8), medium or light (中级, 轻级, A1 to A5)"},
     {MessageId::ResultOutOfRange, "a result is out of range"},
     // The dialog's own words for inputs the calculation cannot take.
     {MessageId::Rejected, "参数不能为负数和零"},

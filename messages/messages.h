@@ -22,6 +22,8 @@ enum class MessageId : unsigned char {
     SectionDouble,
     SectionNotDesignation,
     GradeUnknown,
+    MethodUnknown,
+    CranesUnknown,
     ResultOutOfRange,
     Rejected,
     ReasonSeparator,

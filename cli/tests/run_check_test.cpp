@@ -120,7 +120,8 @@ TEST(RunCheck, HelpAndByteOrderMarkThroughTheProgram) {
     }
     for (const char* listed : {" -h,", " --  ", " -o FILE", "--encoding utf-8|gbk|utf-16", "--separator ,|;|tab",
                                " --bom ", "--no-bom", "--report FILE.html", "--project NAME", "退出码 Exit status",
-                               "  2  ", "129、130、143", "-o - "}) {
+                               "  2  ", "129、130、143", "-o - ", "--method ", "--heavy-cranes",
+                               "--strict-slenderness", "lambda_phi2", "adopted_section"}) {
         EXPECT_NE(std::strstr(kHelpText, listed), nullptr) << listed;
     }
     const ProgramRun bom = RunProgram({"--bom"}, kInput);
@@ -142,8 +143,22 @@ TEST(RunCheck, SectionsAndDesignOptionsThroughTheProgram) {
     // Q355, nothing under 63 mm: L63x4 in tension; in compression its legs are
     // too slender for Q355 (w/t 13.75 over 15 εk = 12.2), so L63x5.
     const ProgramRun sized = RunProgram({"--grade", "Q355", "--min-leg", "63"}, "H,B,n,T,W,section\n1,1,1,0,1,\n");
-    EXPECT_NE(sized.out.find(",L63x4,72.3,400,2.84,0.181,OK,L63x5,56.6,200,0.841,"), std::string::npos) << sized.out;
+    EXPECT_NE(sized.out.find(",L63x4,72.3,400,2.84,0.181,OK,L63x5,56.6,200,56.6,0.841,"), std::string::npos)
+        << sized.out;
+    EXPECT_NE(sized.out.find(",tension,L63x4,3.910,OK,"), std::string::npos) << "the lighter";
     EXPECT_EQ(sized.exit, 0);
+    // The worked bay with L110x7: --heavy-cranes takes 200 in tension, so
+    // L110x7 (292.9) fails; --strict-slenderness keeps 150 in compression.
+    const std::string worked = "H,B,n,T,W,section\n6,8,2,20,30,L110x7\n";
+    const ProgramRun options =
+        RunProgram({"--method", "压杆", "--heavy-cranes", "--strict-slenderness"}, worked);
+    EXPECT_NE(options.out.find(",L110x7,292.9,200,20.56,1.464,NG,L110x7,227.5,150,227.5,"), std::string::npos)
+        << options.out;
+    EXPECT_NE(options.out.find(",NG,,,,NG,\n"), std::string::npos) << options.out;
+    const ProgramRun wrong = RunProgram({"--method=both"}, worked);
+    EXPECT_EQ(wrong.exit, 2);
+    EXPECT_NE(wrong.err.find("--method takes tension, compression or auto, not both"), std::string::npos)
+        << wrong.err;
 }
 
 TEST(RunCheck, AnOutputFileIsReplacedOnlyByARunThatGotThrough) {

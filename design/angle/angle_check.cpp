@@ -12,22 +12,67 @@ DesignCheck Begin(DesignCaseKind kind, const BraceSlenderness& lambda) {
     DesignCheck c;
     c.kind = kind;
     const double none = std::numeric_limits<double>::quiet_NaN();
-    c.q = DesignQuantities{none, none, none, none, none, none, none, none, none, none, none, none};
+    c.q = DesignQuantities{none, none, none, none, none, none, none, none,
+                           none, none, none, none, none, none, none, none};
     c.q.lambda_x = lambda.lambda_x;
     c.q.lambda_y = lambda.lambda_y;
     c.q.lambda = lambda.lambda;
     return c;
 }
 
+// GB 50017-2017 7.6.2, reached from 7.4.2 item 2 for crossing single
+// angles connected by one leg: the other diagonal is in tension with the
+// same force, so mu_u = 0.5 (7.4.2-3 with N0 = N gives less than 0.5 l),
+// alpha_e = 0.75 (single angle, other bar in tension, Table 7.6.2), l the
+// diagonal node to node and l1 = l/2 (crossing at mid-length).
+constexpr double kMuU = 0.5;
+constexpr double kAlphaE = 0.75;
+constexpr double kCrossingShare = 0.5;  // l1 / l
+
+void EquivalentSlenderness(const BracingResults& bay, const Section& section, DesignCheck& c) {
+    DesignQuantities& q = c.q;
+    DesignBranches& b = c.branches;
+    // m over cm, then over eps_k; iu is the radius about a leg-parallel axis.
+    q.lambda_u = ((100.0 * bay.L) / section.ix_cm) / q.eps_k;
+    // The text starts the first line at lambda_u 20; it is used below 20 too.
+    if (q.lambda_u <= 80.0) {
+        b.converted = ConvertedSlenderness::Short;
+        q.lambda_e = 80.0 + 0.65 * q.lambda_u;
+    } else if (q.lambda_u <= 160.0) {
+        b.converted = ConvertedSlenderness::Middle;
+        q.lambda_e = 52.0 + q.lambda_u;
+    } else {
+        b.converted = ConvertedSlenderness::Long;
+        q.lambda_e = 20.0 + 1.2 * q.lambda_u;
+    }
+    q.lambda_0 = kAlphaE * kMuU * q.lambda_e;
+    // The text's lower bound reads (l1/l) lambda_x; lambda_u is taken, the
+    // slenderness out of plane node to node.
+    const double floor = kCrossingShare * q.lambda_u;
+    b.lambda_0_floored = q.lambda_0 < floor;
+    if (b.lambda_0_floored) q.lambda_0 = floor;
+    b.lambda_0_governs = q.lambda_0 * q.eps_k > q.lambda;
+    q.lambda_phi = b.lambda_0_governs ? q.lambda_0 * q.eps_k : q.lambda;
+}
+
+// GB 50017-2017 7.4.6 item 2: a table's limit below 200 rises to 200 where
+// N2 is at most half of eta rho phi A f, phi at the member's own slenderness.
+double CompressionLimit(AllowableSlenderness limit, double stabilityRatio, DesignBranches& b) {
+    b.half_capacity_relief = limit.halfCapacityRelief && limit.lambda < kHalfCapacityLimit &&
+                             stabilityRatio <= 0.5;
+    return b.half_capacity_relief ? kHalfCapacityLimit : limit.lambda;
+}
+
 }  // namespace
 
 DesignCheck CheckAngleTension(const BracingResults& bay, const Section& section,
-                              SteelGrade grade, double lambda_t) {
+                              SteelGrade grade, AllowableSlenderness lambda_t) {
     DesignCheck c = Begin(DesignCaseKind::Tension, TensionSlenderness(bay, section));
     c.q.f = DesignStrength(grade, section.t_mm);
     // kN over cm2 to N/mm2; the force's sign is only the wind's direction.
     c.q.sigma = (1000.0 * std::fabs(bay.N1)) / (100.0 * section.A_cm2);
-    AddCriterion(c, CriterionId::TensionSlenderness, c.q.lambda, lambda_t, Clause::Table7_4_7);
+    AddCriterion(c, CriterionId::TensionSlenderness, c.q.lambda, lambda_t.lambda,
+                 Clause::Table7_4_7);
     // GB 50017-2017 7.6.1: 0.85 f for an angle connected by one leg.
     AddCriterion(c, CriterionId::TensionStrength, c.q.sigma, 0.85 * c.q.f, Clause::Clause7_6_1);
     Conclude(c);
@@ -35,15 +80,18 @@ DesignCheck CheckAngleTension(const BracingResults& bay, const Section& section,
 }
 
 DesignCheck CheckAngleCompression(const BracingResults& bay, const Section& section,
-                                  SteelGrade grade, double lambda_c) {
+                                  SteelGrade grade, AllowableSlenderness lambda_c) {
     DesignCheck c = Begin(DesignCaseKind::Compression, CompressionSlenderness(bay, section));
     DesignQuantities& q = c.q;
     DesignBranches& b = c.branches;
     const double fy = YieldStrength(grade);
     q.eps_k = std::sqrt(235.0 / fy);
+    EquivalentSlenderness(bay, section, c);
     // GB 50017-2017 Appendix D with the 2003 edition's normalisation, as
-    // the dialog's phi.
-    q.lambda_n = (q.lambda * std::sqrt(fy / 235.0)) / kNormalisingSlenderness;
+    // the dialog's phi; lambda_0 is already over eps_k.
+    q.lambda_n = b.lambda_0_governs
+                     ? q.lambda_0 / kNormalisingSlenderness
+                     : (q.lambda * std::sqrt(fy / 235.0)) / kNormalisingSlenderness;
     q.phi = StabilityCoefficient(AngleBucklingCurve(grade), q.lambda_n);
     b.phi = StabilityBranch(q.lambda_n) == StabilityFormula::Parabola ? PhiBranch::Parabola
                                                                        : PhiBranch::Perry;
@@ -67,9 +115,13 @@ DesignCheck CheckAngleCompression(const BracingResults& bay, const Section& sect
                                  : 5.0 * q.eps_k + 0.125 * q.lambda_x;
     q.f = DesignStrength(grade, section.t_mm);
     q.sigma = (1000.0 * std::fabs(bay.N2)) / (100.0 * q.eta * q.rho * q.phi * section.A_cm2);
-    AddCriterion(c, CriterionId::CompressionSlenderness, q.lambda, lambda_c, Clause::Table7_4_6);
+    const double stabilityRatio = q.sigma / q.f;
+    const double limit = CompressionLimit(lambda_c, stabilityRatio, b);
+    AddCriterion(c, CriterionId::CompressionSlenderness, q.lambda, limit,
+                 b.half_capacity_relief ? Clause::Clause7_4_6Item2 : Clause::Table7_4_6);
     // GB 50017-2017 7.2.1 with the reductions of 7.6.1 and 7.6.3.
-    AddCriterion(c, CriterionId::Stability, q.sigma, q.f, Clause::Clause7_6_1AppendixD);
+    AddCriterion(c, CriterionId::Stability, q.sigma, q.f,
+                 b.lambda_0_governs ? Clause::Clause7_6_2AppendixD : Clause::Clause7_6_1AppendixD);
     AddCriterion(c, CriterionId::LegWidth, q.w_t, w_t_limit, Clause::Clause7_3_1);
     Conclude(c);
     return c;

@@ -18,17 +18,21 @@ const Section* Find(double b_mm, double t_mm) {
 const Section& BySizingOrder(int k) { return EqualAngles().BySizingOrder(k); }
 
 DesignCheck Check(DesignCaseKind kind, const BracingResults& bay, const Section& s,
-                  SteelGrade grade, double lambda_limit) {
-    return kind == DesignCaseKind::Tension ? CheckAngleTension(bay, s, grade, lambda_limit)
-                                           : CheckAngleCompression(bay, s, grade, lambda_limit);
+                  SteelGrade grade, AllowableSlenderness limit) {
+    return kind == DesignCaseKind::Tension ? CheckAngleTension(bay, s, grade, limit)
+                                           : CheckAngleCompression(bay, s, grade, limit);
 }
 
 bool SurelyFails(DesignCaseKind kind, const BracingResults& bay, const Section& s,
-                 SteelGrade grade, double lambda_limit) {
+                 SteelGrade grade, AllowableSlenderness limit) {
     // Slenderness over its limit fails whatever the stress.
     if (kind == DesignCaseKind::Tension) {
-        return TensionSlenderness(bay, s).lambda / lambda_limit > 1.0;
+        return TensionSlenderness(bay, s).lambda / limit.lambda > 1.0;
     }
+    // The most 7.4.6 item 2 may allow.
+    const double lambda_limit = limit.halfCapacityRelief && limit.lambda < kHalfCapacityLimit
+                                    ? kHalfCapacityLimit
+                                    : limit.lambda;
     // Besides slenderness: eta, rho and phi are at most 1, so N2 / A over f
     // fails before phi is worked out (rounding only makes the full stress larger).
     return CompressionSlenderness(bay, s).lambda / lambda_limit > 1.0 ||

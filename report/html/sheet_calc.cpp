@@ -21,6 +21,19 @@ std::string Result(const BracingResults& r, double BracingResults::*member, int 
 // Inputs as they are put into the formulas.
 std::string In(double value) { return Number(value, 3); }
 
+// The dialog adds the forces as typed; the design takes wind and crane
+// braking acting the same way, each in either direction.
+void AppendLoadStep(std::string& html, const BracingInputs& in, const std::string& P,
+                    bool trialSection) {
+    if (trialSection) {
+        AppendStep(html, "P = (W + T)/n", "(" + In(in.W) + " + " + In(in.T) + ") / " + In(in.n), P,
+                   "kN");
+    } else {
+        AppendStep(html, "P = (|W| + |T|)/n",
+                   "(|" + In(in.W) + "| + |" + In(in.T) + "|) / " + In(in.n), P, "kN");
+    }
+}
+
 }  // namespace
 
 std::string UnitText(const char* unit) {
@@ -42,8 +55,7 @@ void AppendCoreSteps(std::string& html, const BracingInputs& in, const BracingRe
     AppendStep(html, "Lx1 = Lx2 = 0.5·L", "0.5 × " + L, Result(r, &R::Lx2), "m", "7.4.2");
     AppendStep(html, "Ly1 = L", "", Result(r, &R::Ly1), "m", "7.4.2");
     AppendStep(html, "Ly2 = 0.7·L", "0.7 × " + L, Result(r, &R::Ly2), "m", "7.4.2");
-    AppendStep(html, "P = (W + T)/n", "(" + In(in.W) + " + " + In(in.T) + ") / " + In(in.n),
-               Result(r, &R::P), "kN");
+    AppendLoadStep(html, in, Result(r, &R::P), trialSection);
     AppendStep(html, "N1 = L·P/B", L + " × " + Result(r, &R::P) + " / " + In(in.B), N1, "kN");
     AppendStep(html, "N2 = N1/2", N1 + " / 2", N2, "kN");
     AppendStep(html, "Nt1 = H·N1/L", In(in.H) + " × " + N1 + " / " + L, Result(r, &R::Nt1), "kN");

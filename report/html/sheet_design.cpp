@@ -42,8 +42,10 @@ struct ClauseText {
 const ClauseText kClauseTexts[] = {
     {Clause::Table7_4_7, "表 7.4.7"},
     {Clause::Table7_4_6, "表 7.4.6"},
+    {Clause::Clause7_4_6Item2, "7.4.6 第 2 款"},
     {Clause::Clause7_6_1, "7.6.1"},
     {Clause::Clause7_6_1AppendixD, "7.6.1、附录 D"},
+    {Clause::Clause7_6_2AppendixD, "7.6.1、7.6.2、附录 D"},
     {Clause::Clause7_3_1, "7.3.1"},
 };
 
@@ -121,8 +123,57 @@ void AppendTensionSteps(std::string& html, const BracingResults& r, const Sectio
     EndSteps(html);
 }
 
+// GB 50017-2017 7.6.2 for crossing single angles connected by one leg,
+// the other diagonal in tension: lambda_u, lambda_e, lambda_0 and the
+// slenderness phi is taken at.
+void AppendEquivalentSlendernessSteps(std::string& html, const BracingResults& r,
+                                      const Section& s, const DesignCheck& check) {
+    const DesignQuantities& c = check.q;
+    const DesignBranches& branch = check.branches;
+    const std::string epsK = Number(c.eps_k, kFactorDecimals);
+    const std::string lambdaU = Number(c.lambda_u, kSlendernessDecimals);
+    const std::string lambdaE = Number(c.lambda_e, kSlendernessDecimals);
+    const std::string lambda0 = Number(c.lambda_0, kSlendernessDecimals);
+    AppendStep(html, "λu = (100·L/ix)/εk",
+               "(100 × " + Number(r.L, 3) + " / " + Number(s.ix_cm, kPropertyDecimals) + ") / " +
+                   epsK,
+               lambdaU, "", "7.6.2");
+    if (branch.converted == ConvertedSlenderness::Short) {
+        AppendStep(html, "λe = 80 + 0.65·λu（λu ≤ 80）", "80 + 0.65 × " + lambdaU, lambdaE, "",
+                   "7.6.2");
+    } else if (branch.converted == ConvertedSlenderness::Middle) {
+        AppendStep(html, "λe = 52 + λu（80 &lt; λu ≤ 160）", "52 + " + lambdaU, lambdaE, "", "7.6.2");
+    } else {
+        AppendStep(html, "λe = 20 + 1.2·λu（λu > 160）", "20 + 1.2 × " + lambdaU, lambdaE, "",
+                   "7.6.2");
+    }
+    // Another diagonal in tension: alpha_e 0.75 (Table 7.6.2), mu_u 0.5 (7.4.2-3).
+    AppendStep(html, "λ0 = αe·μu·λe ≥ (l1/l)·λu",
+               "max(0.75 × 0.5 × " + lambdaE + ", 0.5 × " + lambdaU + ")", lambda0, "",
+               branch.lambda_0_floored ? "7.6.2（取下限）" : "7.6.2、表 7.6.2");
+    AppendStep(html, "λφ = max(λ2, λ0·εk)",
+               "max(" + Number(c.lambda, kSlendernessDecimals) + ", " + lambda0 + " × " + epsK + ")",
+               Number(c.lambda_phi, kSlendernessDecimals), "",
+               branch.lambda_0_governs ? "7.6.2（λ0 控制）" : "7.6.2");
+}
+
+// GB 50017-2017 7.4.6 item 2, where the limit comes from Table 7.4.6 and
+// is below 200: whether the force is at most half the stability capacity.
+void AppendHalfCapacityStep(std::string& html, AllowableSlenderness limit,
+                            const DesignCheck& check) {
+    if (!limit.halfCapacityRelief || !(limit.lambda < kHalfCapacityLimit)) return;
+    const Criterion* stability = check.Find(CriterionId::Stability);
+    const bool relieved = check.branches.half_capacity_relief;
+    AppendStep(html, "N2/(η·ρ·φ·A·f) = σ2/f",
+               Number(stability->value, kStressDecimals) + " / " +
+                   Number(stability->limit, kStressDecimals),
+               Number(stability->ratio, kRatioDecimals), relieved ? "≤ 0.5" : "> 0.5",
+               relieved ? "7.4.6 第 2 款：[λ] 取 200" : "7.4.6 第 2 款：[λ] 仍取表 7.4.6 之值");
+}
+
 void AppendCompressionSteps(std::string& html, const BracingResults& r, const Section& s,
-                            SteelGrade grade, const DesignCheck& check) {
+                            SteelGrade grade, AllowableSlenderness limit,
+                            const DesignCheck& check) {
     const DesignQuantities& c = check.q;
     const DesignBranches& branch = check.branches;
     const std::string epsK = Number(c.eps_k, kFactorDecimals);
@@ -142,8 +193,14 @@ void AppendCompressionSteps(std::string& html, const BracingResults& r, const Se
                Number(c.lambda_y, kSlendernessDecimals), "", "7.4.6");
     AppendStep(html, "εk = √(235/fy)", "√(235 / " + Number(YieldStrength(grade), 0) + ")", epsK, "",
                "");
-    AppendStep(html, "λn = λ2/(93.014·εk)", lambda + " / (93.014 × " + epsK + ")", k1, "",
-               "附录 D");
+    AppendEquivalentSlendernessSteps(html, r, s, check);
+    if (branch.lambda_0_governs) {
+        AppendStep(html, "λn = λ0/93.014", Number(c.lambda_0, kSlendernessDecimals) + " / 93.014",
+                   k1, "", "7.6.2、附录 D");
+    } else {
+        AppendStep(html, "λn = λ2/(93.014·εk)", lambda + " / (93.014 × " + epsK + ")", k1, "",
+                   "附录 D");
+    }
     // Appendix D: the parabola up to 0.215, the Perry formula beyond.
     AppendStep(html,
                branch.phi == PhiBranch::Parabola ? "φ = 1 − α1·λn²" : "φ = [(α2 + α3λn + λn²) − √((α2 + α3λn + λn²)² − 4λn²)]/(2λn²)",
@@ -181,21 +238,22 @@ void AppendCompressionSteps(std::string& html, const BracingResults& r, const Se
                    " × " + Number(c.rho, kFactorDecimals) + " × " + Number(c.phi, kFactorDecimals) +
                    " × " + Number(s.A_cm2, kPropertyDecimals) + ")",
                Number(c.sigma, kStressDecimals), "N/mm²", "7.6.1");
+    AppendHalfCapacityStep(html, limit, check);
     EndSteps(html);
 }
 
 void AppendSteps(std::string& html, const BracingResults& r, const Section& s,
-                 SteelGrade grade, const DesignCheck& check) {
+                 const BayDesign& design, const DesignCheck& check) {
     if (check.kind == DesignCaseKind::Tension) {
-        AppendTensionSteps(html, r, s, grade, check);
+        AppendTensionSteps(html, r, s, design.grade, check);
     } else {
-        AppendCompressionSteps(html, r, s, grade, check);
+        AppendCompressionSteps(html, r, s, design.grade, design.limits.compression, check);
     }
 }
 
-void AppendCase(std::string& html, const char* title, const BracingResults& r,
-                const BayDesign& design, const DesignCase& c) {
-    html += std::string("<h3>") + title + "</h3>\n";
+void AppendCase(std::string& html, const char* heading, const char* title,
+                const BracingResults& r, const BayDesign& design, const DesignCase& c) {
+    html += std::string("<h3>") + heading + title + "</h3>\n";
     if (c.section == nullptr) {
         html += "<p class=\"conclusion fail\">结论：";
         html += title;
@@ -203,12 +261,12 @@ void AppendCase(std::string& html, const char* title, const BracingResults& r,
         if (c.before != nullptr) {
             html += "<p class=\"note\">最后试算的 " + Designation(*c.before) + " 不满足：" +
                     Comparison(c.beforeCheck.Governing()) + "。其计算如下：</p>\n";
-            AppendSteps(html, r, *c.before, design.grade, c.beforeCheck);
+            AppendSteps(html, r, *c.before, design, c.beforeCheck);
             AppendCriteria(html, c.beforeCheck);
         }
         return;
     }
-    AppendSteps(html, r, *c.section, design.grade, c.check);
+    AppendSteps(html, r, *c.section, design, c.check);
     const DesignCheck& view = c.check;
     AppendCriteria(html, view);
     html += std::string("<p class=\"conclusion") + (view.ok ? "" : " fail") + "\">结论：" + title +
@@ -251,6 +309,45 @@ void AppendSectionProperties(std::string& html, const BayDesign& design) {
 }
 
 void AppendDesignCases(std::string& html, const BracingResults& r, const BayDesign& design) {
-    AppendCase(html, "按拉杆设计", r, design, design.tension);
-    AppendCase(html, "按压杆设计", r, design, design.compression);
+    AppendAdoptedDesign(html, design);
+    const char* tension = "按拉杆设计";
+    const char* compression = "按压杆设计";
+    switch (design.adopted) {
+        case AdoptedCase::Tension:
+            AppendCase(html, "采用：", tension, r, design, design.tension);
+            AppendCase(html, "供参考：", compression, r, design, design.compression);
+            break;
+        case AdoptedCase::Compression:
+            AppendCase(html, "采用：", compression, r, design, design.compression);
+            AppendCase(html, "供参考：", tension, r, design, design.tension);
+            break;
+        case AdoptedCase::None:
+            AppendCase(html, "", tension, r, design, design.tension);
+            AppendCase(html, "", compression, r, design, design.compression);
+            break;
+    }
+}
+
+const char* MethodText(DesignMethod method) {
+    switch (method) {
+        case DesignMethod::Tension: return "按拉杆设计";
+        case DesignMethod::Compression: return "按压杆设计";
+        case DesignMethod::Auto: break;
+    }
+    return "自动（取满足要求且每米质量较轻者，相同时按压杆）";
+}
+
+void AppendAdoptedDesign(std::string& html, const BayDesign& design) {
+    const DesignCase* adopted = design.Adopted();
+    if (adopted == nullptr) {
+        html += std::string("<p class=\"conclusion fail\">采用的设计：无。设计方法“") +
+                MethodText(design.method) + "”下没有满足要求的截面（NG）。</p>\n";
+        return;
+    }
+    html += std::string("<p class=\"conclusion\">采用的设计：") +
+            (design.adopted == AdoptedCase::Tension ? "按拉杆设计" : "按压杆设计") + "，" +
+            Designation(*adopted->section) + "，" +
+            Number(adopted->section->mass_kg_m, kMassDecimals) + " kg/m，比值 " +
+            Number(adopted->check.ratio, kRatioDecimals) + "（OK）。设计方法：" +
+            MethodText(design.method) + "。另一工况列于其后，仅供参考。</p>\n";
 }

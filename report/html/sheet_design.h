@@ -1,7 +1,7 @@
-// The design check of one bay on its page: the section properties, then
-// for each design case the steps, every criterion against its limit with
-// the clause, a conclusion and, for a sized case, the lighter angle that
-// failed.
+// The design check of one bay on its page: the section properties, the
+// adopted design, then for each design case, the adopted one first, the
+// steps, every criterion against its limit with the clause, a conclusion
+// and, for a sized case, the lighter angle that failed.
 #ifndef BRACING_REPORT_HTML_SHEET_DESIGN_H
 #define BRACING_REPORT_HTML_SHEET_DESIGN_H
 
@@ -11,5 +11,11 @@
 
 void AppendSectionProperties(std::string& html, const BayDesign& design);
 void AppendDesignCases(std::string& html, const BracingResults& r, const BayDesign& design);
+
+// The method as the sheet names it: 按拉杆设计, 按压杆设计 or 自动 (…).
+const char* MethodText(DesignMethod method);
+
+// The line that leads a bay's design: what is adopted, its mass and ratio.
+void AppendAdoptedDesign(std::string& html, const BayDesign& design);
 
 #endif

@@ -24,6 +24,21 @@ void AppendRow(std::string& html, const std::string& symbol, const char* name,
             "</td><td>" + unit + "</td></tr>\n";
 }
 
+// The design's own inputs: grade, method, crane duty and the limits with
+// the table they come from (or as typed).
+void AppendDesignBasisRows(std::string& html, const BayDesign& d) {
+    AppendRow(html, "", "钢号", GradeName(d.grade), "");
+    AppendRow(html, "", "设计方法", MethodText(d.method), "");
+    AppendRow(html, "", "吊车", d.heavyCranes ? "重级工作制（A6–A8）" : "非重级工作制", "");
+    AppendRow(html, "[λ]", "拉杆容许长细比", Number(d.limits.tension.lambda, kLimitDecimals), "");
+    const AllowableSlenderness& c = d.limits.compression;
+    const bool mayRise = c.halfCapacityRelief && c.lambda < kHalfCapacityLimit;
+    AppendRow(html, "[λ]", "压杆容许长细比",
+              Number(c.lambda, kLimitDecimals) +
+                  (mayRise ? "（N2 ≤ 50% 稳定承载力时取 200，7.4.6 第 2 款）" : ""),
+              "");
+}
+
 void AppendInputs(std::string& html, const CheckedRow& bay) {
     html += "<table class=\"inputs\">\n<thead><tr><th colspan=\"4\">基本数据</th></tr></thead>\n"
             "<tbody>\n";
@@ -38,10 +53,7 @@ void AppendInputs(std::string& html, const CheckedRow& bay) {
         AppendRow(html, field.symbol, kInputNames[k], typed, UnitText(field.unit));
     }
     if (bay.design != nullptr) {
-        const BayDesign& d = *bay.design;
-        AppendRow(html, "", "钢号", GradeName(d.grade), "");
-        AppendRow(html, "[λ]", "拉杆容许长细比", Number(d.limits.tension, kLimitDecimals), "");
-        AppendRow(html, "[λ]", "压杆容许长细比", Number(d.limits.compression, kLimitDecimals), "");
+        AppendDesignBasisRows(html, *bay.design);
     }
     html += "</tbody>\n</table>\n";
 }
@@ -60,7 +72,7 @@ void AppendBayPage(std::string& html, const CheckedRow& bay) {
     html += "</h2>\n";
     html += kScopeLine;
     html += "<div class=\"top\">\n";
-    AppendBaySketch(html, bay.inputs);
+    AppendBaySketch(html, bay.inputs, bay.design != nullptr);
     AppendInputs(html, bay);
     html += "</div>\n";
     html += bay.design == nullptr ? "<h3>计算过程（与对话框相同）</h3>\n" : "<h3>内力与计算长度</h3>\n";

@@ -81,7 +81,7 @@ std::string Quantity(const char* symbol, double value, const char* unit) {
 
 }  // namespace
 
-void AppendBaySketch(std::string& svg, const BracingInputs& inputs) {
+void AppendBaySketch(std::string& svg, const BracingInputs& inputs, bool eitherWay) {
     const double ratio = inputs.B / inputs.H;  // width over height
     const bool toScale = ratio >= 1.0 / kMaxAspect && ratio <= kMaxAspect;
     const double aspect = std::isnan(ratio) ? 1.0 : std::clamp(ratio, 1.0 / kMaxAspect, kMaxAspect);
@@ -102,11 +102,13 @@ void AppendBaySketch(std::string& svg, const BracingInputs& inputs) {
     Line(svg, "diagonal", x0, yBase, x1, yTop);
     Line(svg, "diagonal", x0, yTop, x1, yBase);
 
-    // The load T + W, pushing on the top right node.
+    // The load, pushing on the top right node.
     Line(svg, "load", x1 + 80.0, yTop, x1 + 14.0, yTop);
     svg += "<polygon class=\"load\" points=\"" + Point(x1 + 4.0, yTop) + " " +
            Point(x1 + 16.0, yTop - 5.0) + " " + Point(x1 + 16.0, yTop + 5.0) + "\"/>\n";
-    Label(svg, x1 + 8.0, yTop - 9.0, "start", Quantity("T+W", inputs.W + inputs.T, "kN"));
+    Label(svg, x1 + 8.0, yTop - 9.0, "start",
+          eitherWay ? Quantity("|T|+|W|", std::fabs(inputs.W) + std::fabs(inputs.T), "kN")
+                    : Quantity("T+W", inputs.W + inputs.T, "kN"));
 
     // H on the left, B below.
     const double xDim = x0 - 40.0;

@@ -10,6 +10,8 @@
 // Appends a <figure> with the sketch of the bay `inputs` describes. A bay
 // more than 30 times as wide as tall (or the other way) is drawn at that
 // ratio and says it is not to scale.
-void AppendBaySketch(std::string& html, const BracingInputs& inputs);
+// `eitherWay`: the design's load, |T| + |W| (wind and braking each act
+// either way); otherwise the dialog's T + W.
+void AppendBaySketch(std::string& html, const BracingInputs& inputs, bool eitherWay);
 
 #endif

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int kDesignColumns = 6;  // section, ratio and verdict of each case
+constexpr int kDesignColumns = 4;  // the adopted case, its section and ratio, ok
 constexpr int kDialogColumns = 4;  // N1, f1, u, f2
 
 template <int Count>
@@ -31,13 +31,21 @@ std::string Td(const std::string& text, const char* kind = "") {
     return std::string("<td") + kind + ">" + text + "</td>";
 }
 
-void AppendDesignCells(std::string& html, const BayDesign& d) {
-    html += Td(Cell(kTensionColumns, "section1", d.tension)) +
-            Td(Cell(kTensionColumns, "ratio1", d.tension), " class=\"num\"") +
-            Td(Cell(kTensionColumns, "ok1", d.tension)) +
-            Td(Cell(kCompressionColumns, "section2", d.compression)) +
-            Td(Cell(kCompressionColumns, "ratio2", d.compression), " class=\"num\"") +
-            Td(Cell(kCompressionColumns, "ok2", d.compression));
+// The adopted design: which case, its section, its ratio, and ok.
+void AppendAdoptedCells(std::string& html, const BayDesign& d) {
+    const DesignCase* adopted = d.Adopted();
+    const char* which = d.adopted == AdoptedCase::Tension       ? "按拉杆"
+                        : d.adopted == AdoptedCase::Compression ? "按压杆"
+                                                                : "无";
+    std::string section;
+    std::string ratio;
+    if (adopted != nullptr) {
+        section = Cell(kTensionColumns, "section1", *adopted);
+        ratio = d.adopted == AdoptedCase::Tension ? Cell(kTensionColumns, "ratio1", *adopted)
+                                                  : Cell(kCompressionColumns, "ratio2", *adopted);
+    }
+    html += Td(which) + Td(section) + Td(ratio, " class=\"num\"") +
+            Td(VerdictText(adopted != nullptr));
 }
 
 void AppendDialogCells(std::string& html, const BracingResults& r) {
@@ -59,10 +67,7 @@ BayOutcome Outcome(const CheckedRow& bay) {
     if (bay.design == nullptr) {
         return BayOutcome::Computed;
     }
-    const bool ok = bay.design->tension.section != nullptr && bay.design->tension.check.ok &&
-                    bay.design->compression.section != nullptr &&
-                    bay.design->compression.check.ok;
-    return ok ? BayOutcome::Passed : BayOutcome::Failed;
+    return bay.design->Adopted() != nullptr ? BayOutcome::Passed : BayOutcome::Failed;
 }
 
 std::string BayTitle(const CheckedRow& bay) {
@@ -77,8 +82,7 @@ std::string BayTitle(const CheckedRow& bay) {
 void AppendSummaryHead(std::string& html, bool designCheck) {
     html += "<table class=\"summary\">\n<thead><tr><th class=\"mark\"></th><th>行</th>"
             "<th>柱撑</th><th>H (m)</th><th>B (m)</th>";
-    html += designCheck ? "<th>拉杆截面</th><th>ratio1</th><th>拉杆</th>"
-                          "<th>压杆截面</th><th>ratio2</th><th>压杆</th>"
+    html += designCheck ? "<th>采用设计</th><th>截面</th><th>比值</th><th>ok</th>"
                         : "<th>N1 (kN)</th><th>f1 (N/mm²)</th><th>u</th><th>f2 (N/mm²)</th>";
     html += "</tr></thead>\n<tbody>\n";
 }
@@ -103,7 +107,7 @@ void AppendSummaryRow(std::string& html, const CheckedRow& bay, bool designCheck
         html += "<td class=\"refused\" colspan=\"" + std::to_string(ResultColumns(designCheck)) +
                 "\">" + text + "</td>";
     } else if (bay.design != nullptr) {
-        AppendDesignCells(html, *bay.design);
+        AppendAdoptedCells(html, *bay.design);
     } else {
         AppendDialogCells(html, bay.results);
     }

@@ -10,8 +10,8 @@
 enum class BayOutcome {
     Refused,   // no results: the error text instead
     Computed,  // A and i typed: results, no verdict
-    Passed,    // both design cases OK
-    Failed,    // a design case NG
+    Passed,    // a design adopted: ok
+    Failed,    // none adopted: NG
 };
 
 BayOutcome Outcome(const CheckedRow& bay);

@@ -35,17 +35,21 @@ inline void Prepare(const ExampleBay& example, PreparedBay& out) {
         bay.cells[k] = example.cells[k] == nullptr ? "" : example.cells[k];
         StoreFieldText(bay.inputs, kInputFields[k].id, example.cells[k] == nullptr ? "" : example.cells[k]);
     }
-    if (!ComputeBracing(bay.inputs, bay.results)) {
+    const bool designCheck = example.cells[5] == nullptr;
+    if (!(designCheck ? ComputeDesignForces(bay.inputs, bay.results)
+                      : ComputeBracing(bay.inputs, bay.results))) {
         bay.refusal.Add(RefusalCode::Rejected);
         return;
     }
-    if (example.cells[5] != nullptr) {
+    if (!designCheck) {
         return;  // A and i typed: the dialog's check only
     }
     const SectionFamily& angles = FamilyOf(SectionFamilyId::EqualAngle);
     const Section* given = example.b_mm > 0.0 ? angles.find(example.b_mm, example.t_mm) : nullptr;
-    out.design = DesignBay(bay.results, example.grade, DefaultSlendernessLimits(bay.inputs.T), given,
-                           angles, MinimumSize());
+    DesignRequest request;
+    request.grade = example.grade;
+    request.limits = DefaultSlendernessLimits(bay.inputs.T, false, false);
+    out.design = DesignBay(bay.results, request, given, angles, MinimumSize());
     bay.design = &out.design;
 }
 

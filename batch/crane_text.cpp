@@ -1,0 +1,35 @@
+#include "batch/crane_text.h"
+
+#include "batch/word_case.h"
+#include "io/cell_space.h"
+
+namespace {
+
+struct CraneDuty {
+    const char* name;  // lower case
+    bool heavy;
+};
+
+// GB/T 3811 work classes: A6 to A8 are heavy duty (重级工作制).
+const CraneDuty kCraneDuties[] = {
+    {"heavy", true},  {"重级", true},  {"a6", true},  {"a7", true},  {"a8", true},
+    {"light", false}, {"medium", false}, {"轻级", false}, {"中级", false}, {"a1", false},
+    {"a2", false},    {"a3", false},  {"a4", false}, {"a5", false},
+};
+
+}  // namespace
+
+bool ReadCranes(std::string_view text, bool fallback, bool& heavy) {
+    const std::string_view s = TrimCellSpace(text);
+    if (s.empty()) {
+        heavy = fallback;
+        return true;
+    }
+    for (const CraneDuty& d : kCraneDuties) {
+        if (SameWordIgnoringCase(s, d.name)) {
+            heavy = d.heavy;
+            return true;
+        }
+    }
+    return false;
+}
