@@ -370,7 +370,8 @@ TEST(Sheet, SummaryListsEveryBayAndEveryLineLeftOut) {
 TEST(Sheet, TrialSectionPageShowsTheDialogsFifteenResults) {
     PreparedBay trial;
     Prepare(kTrial, trial);
-    const Element* page = Page(Sheet({kTrial}, "P", false), kTrial.line);
+    const Element sheet = Sheet({kTrial}, "P", false);
+    const Element* page = Page(sheet, kTrial.line);
     ASSERT_NE(page, nullptr);
     for (const ResultRow& row : kResultRows) {
         const std::string unit = *row.unit == '\0' ? "" : " " + UnitText(row.unit);
