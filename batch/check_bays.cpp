@@ -36,7 +36,7 @@ private:
     BaySink& rows_;
     ProblemList problems_;
     BayTable table_;
-    CheckedBay checked_;
+    CheckedBay checked_{};
     BaySink* sheet_ = nullptr;  // once begun
     RunCounts counts_;
     bool saidGbk_ = false;

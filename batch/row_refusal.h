@@ -53,7 +53,7 @@ public:
     const RefusalReason* end() const { return reasons_ + count_; }
 
 private:
-    RefusalReason reasons_[kMaxReasons];
+    RefusalReason reasons_[kMaxReasons] = {};
     int count_ = 0;
 };
 

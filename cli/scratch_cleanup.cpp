@@ -30,7 +30,7 @@ struct Slot {
 Slot slots[kSlots];
 
 void RemoveRegistered() {
-    for (Slot& slot : slots) {
+    for (const Slot& slot : slots) {
         if (slot.used != 0) {
 #ifdef _WIN32
             DeleteFileW(slot.name);

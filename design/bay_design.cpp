@@ -5,7 +5,7 @@
 namespace {
 
 DesignCase DesignOneCase(DesignCaseKind kind, const BracingResults& bay, SteelGrade grade,
-                         AllowableSlenderness limit, const Section* given, const SectionFamily& family,
+                         const AllowableSlenderness& limit, const Section* given, const SectionFamily& family,
                          const MinimumSize& minimum) {
     DesignCase c;
     c.sized = given == nullptr;

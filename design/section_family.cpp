@@ -1,7 +1,7 @@
 #include "design/section_family.h"
 
 SizingChoice SizeCase(const SectionFamily& family, DesignCaseKind kind, const BracingResults& bay,
-                      SteelGrade grade, AllowableSlenderness limit, const MinimumSize& minimum) {
+                      SteelGrade grade, const AllowableSlenderness& limit, const MinimumSize& minimum) {
     SizingChoice out{nullptr, nullptr};
     for (int k = 0; k < family.count; ++k) {
         const Section& s = family.by_sizing_order(k);

@@ -24,10 +24,10 @@ struct SectionFamily {
     const Section& (*by_sizing_order)(int k);
     // The check of `s` in one design case against its allowable slenderness.
     DesignCheck (*check)(DesignCaseKind kind, const BracingResults& bay, const Section& s,
-                         SteelGrade grade, AllowableSlenderness limit);
+                         SteelGrade grade, const AllowableSlenderness& limit);
     // A cheap test for the sizing walk that never fails a section `check` passes.
     bool (*surely_fails)(DesignCaseKind kind, const BracingResults& bay, const Section& s,
-                         SteelGrade grade, AllowableSlenderness limit);
+                         SteelGrade grade, const AllowableSlenderness& limit);
 };
 
 // Smallest section sizing may choose, by the designation's dimensions
@@ -48,6 +48,6 @@ struct SizingChoice {
 
 // Walks `family` in its sizing order, skipping sections under `minimum`.
 SizingChoice SizeCase(const SectionFamily& family, DesignCaseKind kind, const BracingResults& bay,
-                      SteelGrade grade, AllowableSlenderness limit, const MinimumSize& minimum);
+                      SteelGrade grade, const AllowableSlenderness& limit, const MinimumSize& minimum);
 
 #endif

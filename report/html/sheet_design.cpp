@@ -159,7 +159,7 @@ void AppendEquivalentSlendernessSteps(std::string& html, const BracingResults& r
 
 // GB 50017-2017 7.4.6 item 2, where the limit comes from Table 7.4.6 and
 // is below 200: whether the force is at most half the stability capacity.
-void AppendHalfCapacityStep(std::string& html, AllowableSlenderness limit,
+void AppendHalfCapacityStep(std::string& html, const AllowableSlenderness& limit,
                             const DesignCheck& check) {
     if (!limit.halfCapacityRelief || !(limit.lambda < kHalfCapacityLimit)) return;
     const Criterion* stability = check.Find(CriterionId::Stability);
@@ -172,7 +172,7 @@ void AppendHalfCapacityStep(std::string& html, AllowableSlenderness limit,
 }
 
 void AppendCompressionSteps(std::string& html, const BracingResults& r, const Section& s,
-                            SteelGrade grade, AllowableSlenderness limit,
+                            SteelGrade grade, const AllowableSlenderness& limit,
                             const DesignCheck& check) {
     const DesignQuantities& c = check.q;
     const DesignBranches& branch = check.branches;

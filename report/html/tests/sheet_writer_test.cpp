@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -355,10 +356,9 @@ TEST(Sheet, SummaryListsEveryBayAndEveryLineLeftOut) {
         const Element sheet = ParseSheet(ReadBack(file));
         const auto summary = sheet.All("table", "summary");
         ASSERT_EQ(summary.size(), 1u) << c.why;
-        std::vector<std::string> rows;
-        for (const Element* row : summary[0]->All("tbody")[0]->All("tr")) {
-            rows.push_back(row->Cells());
-        }
+        const auto lines = summary[0]->All("tbody")[0]->All("tr");
+        std::vector<std::string> rows(lines.size());
+        std::transform(lines.begin(), lines.end(), rows.begin(), [](const Element* row) { return row->Cells(); });
         EXPECT_EQ(rows, c.rows) << c.why;
         EXPECT_EQ(sheet.All("p", "count")[0]->text, c.count) << c.why;
         EXPECT_EQ(sheet.All("p", "incomplete").size(), c.incomplete ? 1u : 0u) << c.why;
