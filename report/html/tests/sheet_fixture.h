@@ -6,7 +6,8 @@
 #include "design/families/families.h"
 #include "design/bay_design.h"
 #include "batch/bay_table.h"
-#include "report/html/sheet_writer.h"
+#include "report/html/html_sheet.h"
+#include "report/report_sink.h"
 
 #include <cstdio>
 #include <string>
@@ -54,19 +55,23 @@ inline void Prepare(const ExampleBay& example, PreparedBay& out) {
 }
 
 // The whole sheet of `examples`, written through a spool as the program does.
-inline bool WriteSheet(std::FILE* sheet, const SheetHeading& heading,
+inline bool WriteSheet(std::FILE* sheet, const ReportHeading& heading, bool designCheck,
                        const std::vector<ExampleBay>& examples) {
     std::FILE* spool = std::tmpfile();
     if (spool == nullptr) {
         return false;
     }
-    SheetWriter writer(sheet, spool, heading);
+    HtmlSheet html(sheet, spool);
+    ReportSink sink(html, heading);
+    BayLayout layout;
+    layout.designCheck = designCheck;
+    sink.Begin(layout);
     for (const ExampleBay& example : examples) {
         PreparedBay prepared;
         Prepare(example, prepared);
-        writer.Add(prepared.bay);
+        sink.Add(prepared.bay);
     }
-    const bool written = writer.Finish();
+    const bool written = sink.Finish();
     std::fclose(spool);
     return written;
 }

@@ -1,8 +1,8 @@
 #include "report/csv/tests/checked_text.h"
 #include "design/families/families.h"
 #include "batch/design_texts.h"
-#include "report/html/sheet_calc.h"
-#include "report/html/sheet_sink.h"
+#include "report/core_steps.h"
+#include "report/report_words.h"
 #include "report/html/tests/sheet_document.h"
 #include "report/html/tests/sheet_fixture.h"
 
@@ -39,14 +39,9 @@ std::string ReadBack(std::FILE* file) {
 // The sheet of `bays`, parsed; the test fails where it is not well-formed.
 Element Sheet(const std::vector<ExampleBay>& bays, std::string_view project = "P",
               bool designCheck = true) {
-    SheetHeading heading;
-    heading.project = project;
-    heading.inputName = "bays.csv";
-    heading.date = "2024-05-31";
-    heading.version = "9.99";
-    heading.designCheck = designCheck;
+    const ReportHeading heading{project, "bays.csv", "2024-05-31", "9.99"};
     std::FILE* file = std::tmpfile();
-    EXPECT_TRUE(file != nullptr && WriteSheet(file, heading, bays));
+    EXPECT_TRUE(file != nullptr && WriteSheet(file, heading, designCheck, bays));
     return ParseSheet(ReadBack(file));
 }
 
@@ -347,7 +342,8 @@ TEST(Sheet, SummaryListsEveryBayAndEveryLineLeftOut) {
     for (const Case& c : cases) {
         std::FILE* file = std::tmpfile();
         std::FILE* spool = std::tmpfile();
-        SheetSink sink(file, spool, SheetHeading());
+        HtmlSheet html(file, spool);
+        ReportSink sink(html, ReportHeading());
         CheckOptions options;
         options.sheet = &sink;
         CheckText(c.input, options);
@@ -391,7 +387,7 @@ TEST(Sheet, EveryPageComesThroughTheSpoolAndAFailedWriteIsReported) {
     std::FILE* readOnly = std::fopen(path, "rb");  // no write gets through
     std::FILE* spool = std::tmpfile();
     ASSERT_TRUE(readOnly != nullptr && spool != nullptr);
-    EXPECT_FALSE(SheetWriter(readOnly, spool, SheetHeading()).Finish());
+    EXPECT_FALSE(HtmlSheet(readOnly, spool).Finish(kScopeInFull));
     std::fclose(readOnly);
     std::fclose(spool);
     std::remove(path);
