@@ -6,6 +6,9 @@
 #include "report/report_numbers.h"
 #include "report/report_words.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 constexpr int kWidthRatioDecimals = 2;   // w/t and its limit
@@ -36,6 +39,7 @@ const CriterionText kCriterionTexts[] = {
 
 struct ClauseText {
     Clause clause;
+    // cppcheck-suppress unusedStructMember ; read through find_if's iterator in ClauseOf
     const char* text;
 };
 
@@ -50,17 +54,17 @@ const ClauseText kClauseTexts[] = {
 };
 
 const CriterionText& TextOf(const Criterion& criterion) {
-    for (const CriterionText& t : kCriterionTexts) {
-        if (t.id == criterion.id) return t;
-    }
-    return kCriterionTexts[0];
+    const auto end = std::end(kCriterionTexts);
+    const auto found = std::find_if(std::begin(kCriterionTexts), end,
+                                    [&](const CriterionText& t) { return t.id == criterion.id; });
+    return found == end ? kCriterionTexts[0] : *found;
 }
 
 const char* ClauseOf(const Criterion& criterion) {
-    for (const ClauseText& t : kClauseTexts) {
-        if (t.clause == criterion.clause) return t.text;
-    }
-    return "";
+    const auto end = std::end(kClauseTexts);
+    const auto found = std::find_if(std::begin(kClauseTexts), end,
+                                    [&](const ClauseText& t) { return t.clause == criterion.clause; });
+    return found == end ? "" : found->text;
 }
 
 std::string WithUnit(const std::string& number, const char* unit) {
@@ -152,7 +156,7 @@ void AddEquivalentSlendernessSteps(const BracingResults& r, const Section& s,
 
 // GB 50017-2017 7.4.6 item 2, where the limit comes from Table 7.4.6 and
 // is below 200: whether the force is at most half the stability capacity.
-void AddHalfCapacityStep(AllowableSlenderness limit, const DesignCheck& check, std::vector<Step>& steps) {
+void AddHalfCapacityStep(const AllowableSlenderness& limit, const DesignCheck& check, std::vector<Step>& steps) {
     if (!limit.halfCapacityRelief || !(limit.lambda < kHalfCapacityLimit)) return;
     const Criterion* stability = check.Find(CriterionId::Stability);
     const bool relieved = check.branches.half_capacity_relief;
@@ -164,7 +168,7 @@ void AddHalfCapacityStep(AllowableSlenderness limit, const DesignCheck& check, s
 }
 
 void AddCompressionSteps(const BracingResults& r, const Section& s, SteelGrade grade,
-                         AllowableSlenderness limit, const DesignCheck& check, std::vector<Step>& steps) {
+                         const AllowableSlenderness& limit, const DesignCheck& check, std::vector<Step>& steps) {
     const DesignQuantities& c = check.q;
     const DesignBranches& branch = check.branches;
     const std::string epsK = Number(c.eps_k, kFactorDecimals);

@@ -114,9 +114,9 @@ struct CaseReport {
 };
 
 struct PropertyRow {
-    const char* design;
+    const char* design = "";
     std::vector<Cell> cells;  // the section's, or none
-    const char* missing;      // over the remaining columns when none passes
+    const char* missing = "";  // over the remaining columns when none passes
 };
 
 // The sketch in drawing units, y downwards: lines, the arrow's head and
@@ -136,22 +136,22 @@ struct SketchMark {
 };
 
 struct Sketch {
-    double width;
-    double height;
-    const char* description;
+    double width = 0.0;
+    double height = 0.0;
+    const char* description = "";
     std::vector<SketchMark> marks;
-    const char* caption;
+    const char* caption = "";
 };
 
 // One accepted bay's page.
 struct BayPage {
     std::string anchor;
-    const char* headingWord;  // before the title
+    const char* headingWord = "";  // before the title
     Text title;
     std::string lineNote;     // the line, when the title is a name
-    const char* scopeLine;
+    const char* scopeLine = "";
     Sketch sketch;
-    const char* inputsHeading;
+    const char* inputsHeading = "";
     std::vector<InputRow> inputs;
     std::string stepsHeading;
     std::vector<Step> steps;
@@ -161,7 +161,7 @@ struct BayPage {
     int propertyColumnCount = 0;
     PropertyRow properties[2];
     // What is adopted, before the cases: the adopted one first.
-    Paragraph adopted;
+    Paragraph adopted{Emphasis::Note, {}};
     CaseReport cases[2];
 };
 

@@ -11,10 +11,11 @@
 
 namespace {
 
-constexpr int kDesignColumns = 4;  // the adopted case, its section and ratio, ok
-constexpr int kDialogColumns = 4;  // N1, f1, u, f2
+// Those after the bay's name, H and B: the adopted case, its section,
+// ratio and ok; or, without sections, N1, f1, u and f2.
+constexpr int kResultColumns = 4;
 // The results a summary line shows of the dialog's fifteen.
-const char* const kDialogSymbols[kDialogColumns] = {"N1", "f1", "u", "f2"};
+const char* const kDialogSymbols[kResultColumns] = {"N1", "f1", "u", "f2"};
 
 template <int Count>
 std::string DesignCell(const DesignColumn (&columns)[Count], const char* name, const DesignCase& c) {
@@ -25,9 +26,6 @@ std::string DesignCell(const DesignColumn (&columns)[Count], const char* name, c
     }
     return std::string();
 }
-
-// Those after the bay's name, H and B.
-int ResultColumns(bool designCheck) { return designCheck ? kDesignColumns : kDialogColumns; }
 
 // The adopted design: which case, its section, its ratio, and ok.
 void AddAdoptedCells(std::vector<Cell>& cells, const BayDesign& d) {
@@ -77,7 +75,7 @@ Text BayTitle(const CheckedRow& bay) {
     return {std::string(bay.name), true};
 }
 
-void BuildSummaryRow(const CheckedRow& bay, bool designCheck, SummaryRow& row) {
+void BuildSummaryRow(const CheckedRow& bay, SummaryRow& row) {
     const BayOutcome outcome = Outcome(bay);
     row = SummaryRow();
     row.marked = outcome == BayOutcome::Failed;
@@ -91,7 +89,7 @@ void BuildSummaryRow(const CheckedRow& bay, bool designCheck, SummaryRow& row) {
     row.B = TrimCellSpace(bay.cells[1]);
     if (outcome == BayOutcome::Refused) {
         row.note = RefusalText(bay.refusal);
-        row.noteColumns = ResultColumns(designCheck);
+        row.noteColumns = kResultColumns;
     } else if (bay.design != nullptr) {
         AddAdoptedCells(row.results, *bay.design);
     } else {
@@ -99,15 +97,14 @@ void BuildSummaryRow(const CheckedRow& bay, bool designCheck, SummaryRow& row) {
     }
 }
 
-void BuildLeftOutRow(long fromLine, long toLine, std::string_view reason, bool designCheck,
-                     SummaryRow& row) {
+void BuildLeftOutRow(long fromLine, long toLine, std::string_view reason, SummaryRow& row) {
     row = SummaryRow();
     row.marked = true;
     row.lines = fromLine == toLine ? std::to_string(fromLine)
                                    : std::to_string(fromLine) + " 至 " + std::to_string(toLine);
     row.notePrefix = "未读入：";
     row.note = reason;
-    row.noteColumns = 3 + ResultColumns(designCheck);  // the name, H and B too
+    row.noteColumns = 3 + kResultColumns;  // the name, H and B too
 }
 
 SummaryEnd BuildSummaryEnd(const long (&counts)[kBayOutcomeCount], long unreadLines, bool designCheck) {

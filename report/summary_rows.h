@@ -21,12 +21,11 @@ BayOutcome Outcome(const CheckedRow& bay);
 // The bay's name, or "第 N 行" where the input has no bay column.
 Text BayTitle(const CheckedRow& bay);
 
-void BuildSummaryRow(const CheckedRow& bay, bool designCheck, SummaryRow& row);
+void BuildSummaryRow(const CheckedRow& bay, SummaryRow& row);
 // Input lines `fromLine` to `toLine` not read (a row of the wrong width,
 // too long, or after a quote never closed), with the reason standard error
 // gives.
-void BuildLeftOutRow(long fromLine, long toLine, std::string_view reason, bool designCheck,
-                     SummaryRow& row);
+void BuildLeftOutRow(long fromLine, long toLine, std::string_view reason, SummaryRow& row);
 // `counts` by BayOutcome.
 SummaryEnd BuildSummaryEnd(const long (&counts)[kBayOutcomeCount], long unreadLines, bool designCheck);
 

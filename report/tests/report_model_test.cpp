@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <numeric>
 #include <string>
 
 namespace {
@@ -51,17 +53,17 @@ std::string PageText(const BayPage& page) {
 
 std::vector<std::string> InputRows(const BayPage& page) {
     std::vector<std::string> rows;
-    for (const InputRow& row : page.inputs) {
-        rows.push_back(row.symbol + "|" + row.name + "|" + row.value.text + "|" + row.unit);
-    }
+    std::transform(page.inputs.begin(), page.inputs.end(), std::back_inserter(rows), [](const InputRow& row) {
+        return row.symbol + "|" + row.name + "|" + row.value.text + "|" + row.unit;
+    });
     return rows;
 }
 
 std::vector<std::string> CriteriaRows(const CaseReport& c) {
     std::vector<std::string> rows;
-    for (const CriterionRow& r : c.criteria) {
-        rows.push_back(r.item + "|" + r.value + "|" + r.limit + "|" + r.ratio + "|" + r.verdict + "|" + r.clause);
-    }
+    std::transform(c.criteria.begin(), c.criteria.end(), std::back_inserter(rows), [](const CriterionRow& r) {
+        return r.item + "|" + r.value + "|" + r.limit + "|" + r.ratio + "|" + r.verdict + "|" + r.clause;
+    });
     return rows;
 }
 
@@ -73,11 +75,11 @@ void ExpectLabelsInside(const Sketch& sketch, const std::string& why) {
         if (label.kind != MarkKind::Label) {
             continue;
         }
-        double length = 0;
-        for (const char c : label.text) {
-            length += (c & 0xC0) == 0x80 ? 0.0 : (c & 0x80) ? kFont : 0.6 * kFont;
-        }
-        length = label.squeezed ? label.fitLength : length;
+        const double length =
+            label.squeezed ? label.fitLength
+                           : std::accumulate(label.text.begin(), label.text.end(), 0.0, [](double sum, char c) {
+                                 return sum + ((c & 0xC0) == 0x80 ? 0.0 : (c & 0x80) ? kFont : 0.6 * kFont);
+                             });
         const std::string anchor = label.anchor;
         const double before = anchor == "middle" ? length / 2 : anchor == "end" ? length : 0.0;
         const double x = label.x[0], y = label.y[0];

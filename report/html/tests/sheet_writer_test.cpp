@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+#include <numeric>
 #include <string>
 
 namespace {
@@ -63,20 +66,17 @@ std::vector<std::string> Rows(const Element& part, const std::string& kind) {
     std::vector<std::string> rows;
     const auto tables = part.All("table", kind);
     if (!tables.empty()) {
-        for (const Element* row : tables[0]->All("tr")) {
-            rows.push_back(row->Cells());
-        }
+        const auto all = tables[0]->All("tr");
+        std::transform(all.begin(), all.end(), std::back_inserter(rows), [](const Element* row) { return row->Cells(); });
     }
     return rows;
 }
 
 // Columns a row takes, its spans counted.
 int Width(const Element& row) {
-    int width = 0;
-    for (const Element& cell : row.children) {
-        width += cell.Attribute("colspan").empty() ? 1 : std::stoi(cell.Attribute("colspan"));
-    }
-    return width;
+    return std::accumulate(row.children.begin(), row.children.end(), 0, [](int width, const Element& cell) {
+        return width + (cell.Attribute("colspan").empty() ? 1 : std::stoi(cell.Attribute("colspan")));
+    });
 }
 
 }  // namespace
@@ -105,11 +105,9 @@ TEST(Sheet, EveryTextFromTheInputIsValidVisibleAndIsolated) {
         const Element sheet = Sheet({named}, c.typed);
         EXPECT_EQ(sheet.All("i").size(), 0u) << c.why;
         EXPECT_EQ(sheet.All("title")[0]->text, "\u2068" + c.shown + "\u2069 柱间支撑计算书") << c.why;
-        int isolated = 0;  // the heading table, the summary, the bay's page
-        for (const Element* bdi : sheet.All("bdi")) {
-            isolated += bdi->text == c.shown;
-        }
-        EXPECT_EQ(isolated, 3) << c.why;
+        const auto bdis = sheet.All("bdi");  // the heading table, the summary, the bay's page
+        EXPECT_EQ(std::count_if(bdis.begin(), bdis.end(), [&](const Element* bdi) { return bdi->text == c.shown; }), 3)
+            << c.why;
         EXPECT_EQ(Rows(sheet, "meta")[0], "工程名称|" + c.shown) << c.why;
         EXPECT_EQ(sheet.All("h1")[0]->text, "柱间支撑计算书") << c.why;
     }
@@ -153,9 +151,9 @@ TEST(Sheet, SummaryLinksEveryPageAndEachPageHasItsParts) {
             const bool ng = row->Is("tr", "ng");
             EXPECT_EQ(row->children[0].text, ng ? "※" : "") << c.why;  // NG is marked, not only by colour
             marked += ng;
-            for (const Element* link : row->All("a")) {
-                links.push_back(link->Attribute("href"));
-            }
+            const auto anchors = row->All("a");
+            std::transform(anchors.begin(), anchors.end(), std::back_inserter(links),
+                           [](const Element* link) { return link->Attribute("href"); });
         }
         EXPECT_EQ(marked, c.marked) << c.why;
         std::vector<std::string> ids;
@@ -201,13 +199,13 @@ TEST(Sheet, SummaryLinksEveryPageAndEachPageHasItsParts) {
     const Element worked = Sheet({kWorked});
     const Element* printed = worked.All("section", "bay")[0];
     std::vector<std::string> inputs = {model.inputsHeading}, steps;
-    for (const InputRow& row : model.inputs) {
-        inputs.push_back(row.symbol + "|" + row.name + "|" + row.value.text + "|" + row.unit);
-    }
-    for (const Step& step : model.steps) {
-        steps.push_back(step.formula + "|" + (step.numbers.empty() ? "" : "= " + step.numbers) + "|= " + step.result +
-                        (step.unit.empty() ? "" : " " + step.unit) + "|" + step.clause);
-    }
+    std::transform(model.inputs.begin(), model.inputs.end(), std::back_inserter(inputs), [](const InputRow& row) {
+        return row.symbol + "|" + row.name + "|" + row.value.text + "|" + row.unit;
+    });
+    std::transform(model.steps.begin(), model.steps.end(), std::back_inserter(steps), [](const Step& step) {
+        return step.formula + "|" + (step.numbers.empty() ? "" : "= " + step.numbers) + "|= " + step.result +
+               (step.unit.empty() ? "" : " " + step.unit) + "|" + step.clause;
+    });
     EXPECT_EQ(Rows(*printed, "inputs"), inputs);
     EXPECT_EQ(Rows(*printed, "steps"), steps);
     EXPECT_EQ(worked.All("section", "closing")[0]->All("li").size(), 4u);
