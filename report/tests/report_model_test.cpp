@@ -220,6 +220,13 @@ TEST(ReportModel, EachPageHoldsEveryInputAsTypedEveryStepAndEveryCriterionWithIt
                   worked.properties[0].cells[7].text,
               "L110x7|11.9|自动选择");  // the mass as the table prints it
     EXPECT_TRUE(PageOf(hopeless).properties[0].cells.empty());  // no angle passes
+    ExampleBay past = kWorked;  // L110x7 just past its limit: 301.6 against 300 is NG
+    past.cells[0] = "6.483";
+    past.b_mm = 110;
+    past.t_mm = 7;
+    const BayPage page = PageOf(past);
+    EXPECT_EQ(CriteriaRows(page.cases[page.cases[0].title.find("拉杆") != std::string::npos ? 0 : 1])[0],
+              "长细比 λ1 = max(λx, λy)|301.6|300|1.005|不满足|表 7.4.7");
 }
 
 TEST(ReportModel, TrialSectionPageShowsTheDialogsFifteenResults) {
