@@ -11,7 +11,8 @@
 #include "io/byte_streams.h"
 #include "report/csv/csv_sink.h"
 #include "report/csv/problem_lines.h"
-#include "report/html/sheet_sink.h"
+#include "report/html/html_sheet.h"
+#include "report/report_sink.h"
 
 #include <cerrno>
 #include <cstring>
@@ -128,12 +129,13 @@ int RunBracingCheck(const std::vector<std::string>& arguments, std::FILE* in, st
         names.output = line.outputPath;
     }
     const std::string date = RunDate();
-    SheetHeading heading;
+    ReportHeading heading;
     heading.project = line.project;
     heading.inputName = names.input;
     heading.date = date;
     heading.version = BRACING_VERSION_TEXT;
-    SheetSink sheet(report.Stream(), pages.Stream(), heading);
+    HtmlSheet html(report.Stream(), pages.Stream());
+    ReportSink sheet(html, heading);
     if (toReport) {
         options.sheet = &sheet;
         names.sheet = line.reportPath;

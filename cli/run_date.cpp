@@ -1,6 +1,8 @@
 #include "cli/run_date.h"
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -9,6 +11,11 @@
 #endif
 
 std::string RunDate() {
+    // Fixed for tests that compare a whole sheet with a stored one.
+    const char* fixed = std::getenv("BRACING_CHECK_DATE");
+    if (fixed != nullptr && std::strlen(fixed) == 10) {
+        return fixed;
+    }
     int year = 0;
     int month = 0;
     int day = 0;

@@ -4,6 +4,8 @@
 #ifndef BRACING_REPORT_HTML_HTML_TEXT_H
 #define BRACING_REPORT_HTML_HTML_TEXT_H
 
+#include "report/report_model.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -22,5 +24,12 @@ void AppendEscaped(std::string& html, std::string_view text);
 // The same in a <bdi> of its own, so that its direction cannot reorder
 // the text around it: for every text from the input or the command line.
 void AppendIsolated(std::string& html, std::string_view text);
+
+// The program's own words and numbers: only what would open markup or a
+// reference is escaped.
+void AppendPlain(std::string& html, std::string_view text);
+
+// A text of the sheet: isolated when it came from the input.
+void AppendText(std::string& html, const Text& text);
 
 #endif

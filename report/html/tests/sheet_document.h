@@ -39,9 +39,8 @@ struct Element {
             if (child.Is(wanted, kind)) {
                 found.push_back(&child);
             }
-            for (const Element* deeper : child.All(wanted, kind)) {
-                found.push_back(deeper);
-            }
+            const std::vector<const Element*> deeper = child.All(wanted, kind);
+            found.insert(found.end(), deeper.begin(), deeper.end());
         }
         return found;
     }

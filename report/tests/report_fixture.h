@@ -1,12 +1,14 @@
-// Bays for the sheet's tests and its example, filled in as the run fills
-// them: cells as typed, the core, and the design check of every case.
-#ifndef BRACING_REPORT_HTML_TESTS_SHEET_FIXTURE_H
-#define BRACING_REPORT_HTML_TESTS_SHEET_FIXTURE_H
+// Bays for the sheet's tests, filled in as the run fills them: cells as
+// typed, the core, and the design check of every case; and a renderer
+// that keeps what it is given.
+#ifndef BRACING_REPORT_TESTS_REPORT_FIXTURE_H
+#define BRACING_REPORT_TESTS_REPORT_FIXTURE_H
 
 #include "design/families/families.h"
 #include "design/bay_design.h"
 #include "batch/bay_table.h"
-#include "report/html/sheet_writer.h"
+#include "report/report_renderer.h"
+#include "report/report_sink.h"
 
 #include <cstdio>
 #include <string>
@@ -53,22 +55,33 @@ inline void Prepare(const ExampleBay& example, PreparedBay& out) {
     bay.design = &out.design;
 }
 
-// The whole sheet of `examples`, written through a spool as the program does.
-inline bool WriteSheet(std::FILE* sheet, const SheetHeading& heading,
-                       const std::vector<ExampleBay>& examples) {
-    std::FILE* spool = std::tmpfile();
-    if (spool == nullptr) {
-        return false;
-    }
-    SheetWriter writer(sheet, spool, heading);
+// Keeps every part of the model it is given.
+struct KeptReport : ReportRenderer {
+    std::vector<SummaryRow> rows;
+    std::vector<BayPage> pages;
+    SummaryEnd end;
+    bool finished = false;
+    void Begin(const TitleBlock&) override {}
+    void AddSummaryRow(const SummaryRow& row) override { rows.push_back(row); }
+    void AddPage(const BayPage& page) override { pages.push_back(page); }
+    void EndSummary(const SummaryEnd& e) override { end = e; }
+    bool Finish(const TextList&) override { return finished = true; }
+    int ErrorNumber() const override { return 0; }
+};
+
+// `examples` through the sink as the program hands bays on, into `renderer`.
+inline bool Report(ReportRenderer& renderer, const std::vector<ExampleBay>& examples,
+                   bool designCheck = true, const ReportHeading& heading = ReportHeading()) {
+    ReportSink sink(renderer, heading);
+    BayLayout layout;
+    layout.designCheck = designCheck;
+    sink.Begin(layout);
     for (const ExampleBay& example : examples) {
         PreparedBay prepared;
         Prepare(example, prepared);
-        writer.Add(prepared.bay);
+        sink.Add(prepared.bay);
     }
-    const bool written = writer.Finish();
-    std::fclose(spool);
-    return written;
+    return sink.Finish();
 }
 
 #endif

@@ -1,0 +1,64 @@
+#include "report/html/sheet_style.h"
+
+const char* const kSheetStyle = R"(<style>
+@page {
+  size: A4 portrait;
+  margin: 16mm 15mm 18mm 20mm;
+  @bottom-center { content: "第 " counter(page) " 页 共 " counter(pages) " 页"; font-size: 9pt; }
+}
+html { font-family: SimSun, "Songti SC", "Noto Serif CJK SC", "Microsoft YaHei",
+  "WenQuanYi Micro Hei", serif; font-size: 10pt; color: #000; background: #fff; }
+body { margin: 0 auto; max-width: 175mm; }
+h1 { font-size: 22pt; text-align: center; letter-spacing: 0.3em; margin: 10mm 0 8mm; }
+h2 { font-size: 13pt; border-bottom: 1pt solid #000; margin: 6mm 0 2mm; padding-bottom: 1mm; }
+h3 { font-size: 11pt; margin: 4mm 0 1.5mm; }
+h2, h3 { break-after: avoid; page-break-after: avoid; }
+h1, h2, h3, th, td { overflow-wrap: anywhere; }
+table { border-collapse: collapse; width: 100%; margin: 1mm 0 2mm; }
+th, td { border: 0.5pt solid #444; padding: 0.8mm 1.5mm; text-align: left; vertical-align: top; }
+th { font-weight: bold; background: #eee; }
+thead { display: table-header-group; }
+tr, figure, .keep { break-inside: avoid; page-break-inside: avoid; }
+.num { text-align: right; }
+.steps { table-layout: fixed; font-size: 9.5pt; }
+.steps td { border: none; border-bottom: 0.3pt dotted #888; padding: 0.5mm 1mm; }
+.steps .formula { width: 36%; }
+.steps .numbers { width: 38%; }
+.steps .result { width: 16%; }
+.steps td.clause, td.clause { font-size: 8.5pt; }
+.meta th { width: 25mm; }
+.sign { width: 100%; margin-top: 6mm; }
+.sign th { background: none; border: none; width: 12mm; }
+.sign td { border: none; border-bottom: 0.5pt solid #000; height: 9mm; }
+.summary td, .summary th { font-size: 9pt; }
+.summary .mark { width: 4mm; text-align: center; font-weight: bold; }
+tr.ng td { font-weight: bold; background: #ddd; }
+tr.ng, th { -webkit-print-color-adjust: exact; print-color-adjust: exact; }
+.fail { font-weight: bold; text-decoration: underline; }
+.refused { font-style: italic; }
+.incomplete { font-weight: bold; border: 1pt solid #000; padding: 1mm 2mm; }
+section.bay { break-before: page; page-break-before: always; }
+.bay h2 { margin-top: 0; }
+.scope-line { font-size: 8.5pt; border: 0.5pt solid #444; padding: 1mm 2mm; margin: 0 0 3mm; }
+.top { display: flex; gap: 5mm; align-items: flex-start; }
+.top figure { margin: 0; flex: 0 0 85mm; }
+.top figcaption { font-size: 8.5pt; text-align: center; }
+.top table { flex: 1 1 auto; }
+svg { width: 85mm; height: auto; }
+svg line { stroke: #000; }
+svg .column { stroke-width: 4; }
+svg .strut { stroke-width: 2.5; }
+svg .diagonal { stroke-width: 1.5; }
+svg .ground { stroke-width: 1; }
+svg .dim, svg .tick { stroke-width: 0.6; }
+svg .load { stroke-width: 2; fill: #000; }
+svg text { font-size: 14px; font-family: inherit; }
+a { color: inherit; text-decoration: none; }
+.conclusion { margin: 1.5mm 0 1mm; font-weight: bold; }
+.note { margin: 0 0 2mm; }
+@media screen {
+  body { padding: 8mm; }
+  section.bay { border-top: 1px dashed #888; margin-top: 10mm; padding-top: 6mm; }
+}
+</style>
+)";

@@ -1,0 +1,59 @@
+#include "report/report_words.h"
+
+namespace {
+
+const char* const kDesignBasisItems[] = {
+    "GB 50017-2017《钢结构设计标准》：强度设计值 表 4.4.1（Q355 按 GB 55006-2021，"
+    "与表 4.4.1 中 Q345 相同）；交叉斜杆的计算长度 7.4.2；容许长细比 表 7.4.6（及 7.4.6 第 2 款）、"
+    "表 7.4.7；宽厚比 7.3.1；单边连接的单角钢 7.6.1、7.6.2、7.6.3；稳定系数 附录 D。",
+    "风荷载与吊车刹车力均可沿纵向任一方向作用，故取 P = (|W| + |T|)/n，斜杆按两者同向设计。"
+    "两种工况均验算；按设计方法采用一种：按拉杆设计（受压斜杆视为退出工作，7.4.7 第 6 款）、"
+    "按压杆设计，或自动取两者中每米质量较轻的满足者（相同时取按压杆）。",
+    "GB/T 706-2016《热轧型钢》：等边角钢的尺寸；截面面积、回转半径由公称尺寸计算。",
+    "斜杆为单角钢，以一肢连接于节点板。稳定系数 φ 按附录 D 的公式计算："
+    "Q235 取 b 类截面，Q345、Q355 取 a 类截面（表 7.2.1-1，轧制等边角钢）。"
+    "正则化长细比取 λn = λ·√(fy/235)/93.014，即 2003 版规范的归一化（π 取精确值），"
+    "与对话框程序相同；2017 版附录 D 的 φ 表在其 251 个值中有 49 个比此式所得低，"
+    "相差不超过 0.001。",
+    "压杆平面外计算长度取 0.7·L（另一斜杆不受力时的情形）；一拉一压时 7.4.2 允许取 0.5·L，"
+    "故偏于安全。单边连接的单角钢交叉斜杆由 7.4.2 第 2 款按 7.6.2 取等效长细比 λ0"
+    "（另杆受拉 αe = 0.75，μu = 0.5，l1 = l/2），φ 取 λ2 与 λ0·εk 中较大者。"
+    "宽厚比限值不用 7.3.2 的放宽。",
+    "判断用未经舍入的数值，表中数字为舍入后的显示值。",
+};
+
+const char* const kDialogBasisItems[] = {
+    "GB 50017-2017《钢结构设计标准》：稳定系数按附录 D 的公式，b 类截面。",
+    "需要回转半径按容许长细比 400（拉杆）和 150（压杆）计算；截面积 A 与回转半径 i "
+    "为输入的试算值。与对话框程序的计算和显示相同。",
+    "正则化长细比取 λn = λ/93.014（2003 版规范的归一化，π 取精确值）；"
+    "2017 版附录 D 的 φ 表在其 251 个值中有 49 个比此式所得低，相差不超过 0.001。",
+};
+
+const char* const kScopeItems[] = {
+    "斜杆按单根等边角钢、一肢连接于节点板的交叉支撑计算。",
+    "未验算连接（焊缝、螺栓、节点板）及净截面（孔洞削弱）。",
+    "未考虑抗震验算：位于抗震设防地区时，GB 50011 对支撑的长细比、宽厚比及连接另有规定，"
+    "须另行验算。",
+    "未作荷载组合：风荷载 W 与吊车刹车力 T 取输入值作为设计值，未乘分项系数或组合系数。",
+};
+
+template <int Count>
+constexpr TextList List(const char* heading, const char* const (&items)[Count]) {
+    return {heading, items, Count};
+}
+
+}  // namespace
+
+const char* const kSheetTitle = "柱间支撑计算书";
+const TextList kDesignBasis = List("设计依据", kDesignBasisItems);
+const TextList kDialogBasis = List("设计依据", kDialogBasisItems);
+const char* const kScopeLine =
+    "本计算书未验算连接与净截面，未考虑抗震验算，未作荷载组合（W、T 按输入的设计值），"
+    "详见末页“适用范围”。";
+const TextList kScopeInFull = List("适用范围", kScopeItems);
+
+const char* const kCriteriaColumns[kCriteriaColumnCount] = {"验算项目", "计算值", "限值",
+                                                            "比值",     "结论",   "依据"};
+const char* const kPropertyColumns[kPropertyColumnCount] = {
+    "设计", "截面", "b (mm)", "t (mm)", "A (cm²)", "ix (cm)", "iy0 (cm)", "质量 (kg/m)", "来源"};

@@ -1,0 +1,26 @@
+// The sheet's fixed words: headings, column heads, the design basis and
+// the statement of scope. One table, so that another language is another
+// table.
+#ifndef BRACING_REPORT_REPORT_WORDS_H
+#define BRACING_REPORT_REPORT_WORDS_H
+
+#include "report/report_model.h"
+
+extern const char* const kSheetTitle;
+
+// The design basis for a run that checks sections, and for one that takes
+// A and i as the dialog does.
+extern const TextList kDesignBasis;
+extern const TextList kDialogBasis;
+
+// What the sheet does not check: one line on every bay's page, in full at
+// the end.
+extern const char* const kScopeLine;
+extern const TextList kScopeInFull;
+
+constexpr int kCriteriaColumnCount = 6;
+extern const char* const kCriteriaColumns[kCriteriaColumnCount];
+constexpr int kPropertyColumnCount = 9;
+extern const char* const kPropertyColumns[kPropertyColumnCount];
+
+#endif
