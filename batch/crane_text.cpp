@@ -1,13 +1,12 @@
 #include "batch/crane_text.h"
 
 #include "batch/word_case.h"
-#include "io/cell_space.h"
 
 namespace {
 
 struct CraneDuty {
     const char* name;  // lower case
-    bool heavy;
+    bool value;  // heavy duty
 };
 
 // GB/T 3811 work classes: A6 to A8 are heavy duty (重级工作制).
@@ -20,16 +19,5 @@ const CraneDuty kCraneDuties[] = {
 }  // namespace
 
 bool ReadCranes(std::string_view text, bool fallback, bool& heavy) {
-    const std::string_view s = TrimCellSpace(text);
-    if (s.empty()) {
-        heavy = fallback;
-        return true;
-    }
-    for (const CraneDuty& d : kCraneDuties) {
-        if (SameWordIgnoringCase(s, d.name)) {
-            heavy = d.heavy;
-            return true;
-        }
-    }
-    return false;
+    return ReadWordCell(text, kCraneDuties, fallback, heavy);
 }

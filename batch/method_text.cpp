@@ -1,13 +1,12 @@
 #include "batch/method_text.h"
 
 #include "batch/word_case.h"
-#include "io/cell_space.h"
 
 namespace {
 
 struct NamedMethod {
     const char* name;  // lower case
-    DesignMethod method;
+    DesignMethod value;
 };
 
 const NamedMethod kMethodNames[] = {
@@ -19,18 +18,7 @@ const NamedMethod kMethodNames[] = {
 }  // namespace
 
 bool ReadMethod(std::string_view text, DesignMethod fallback, DesignMethod& method) {
-    const std::string_view s = TrimCellSpace(text);
-    if (s.empty()) {
-        method = fallback;
-        return true;
-    }
-    for (const NamedMethod& m : kMethodNames) {
-        if (SameWordIgnoringCase(s, m.name)) {
-            method = m.method;
-            return true;
-        }
-    }
-    return false;
+    return ReadWordCell(text, kMethodNames, fallback, method);
 }
 
 const char* MethodName(DesignMethod method) {
