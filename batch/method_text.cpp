@@ -5,7 +5,10 @@
 namespace {
 
 struct NamedMethod {
+    // Both read by ReadWordCell, a template cppcheck does not follow.
+    // cppcheck-suppress unusedStructMember
     const char* name;  // lower case
+    // cppcheck-suppress unusedStructMember
     DesignMethod value;
 };
 
