@@ -29,17 +29,6 @@ bool SameFile(const FileFacts& a, const FileFacts& b) {
 
 namespace {
 
-std::string Utf8(const std::wstring& wide) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                                         nullptr, nullptr);
-    std::string text(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
-    if (size > 0) {
-        WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), &text[0], size, nullptr,
-                            nullptr);
-    }
-    return text;
-}
-
 // Absolute and case-folded as the file system compares names.
 std::string Normalised(const std::wstring& path) {
     const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
@@ -52,7 +41,7 @@ std::string Normalised(const std::wstring& path) {
     if (!full.empty()) {
         CharUpperBuffW(&full[0], static_cast<DWORD>(full.size()));
     }
-    return Utf8(full);
+    return Utf8Text(full);
 }
 
 void TakeHandle(HANDLE handle, FileFacts& facts) {
@@ -103,7 +92,7 @@ FileFacts LookAt(const std::string& path) {
         wchar_t target[MAX_PATH * 4];
         const DWORD length = GetFinalPathNameByHandleW(handle, target, MAX_PATH * 4, FILE_NAME_NORMALIZED);
         if (length > 0 && length < MAX_PATH * 4) {
-            facts.path = Utf8(std::wstring(target, length));
+            facts.path = Utf8Text(std::wstring(target, length));
         }
     }
     CloseHandle(handle);

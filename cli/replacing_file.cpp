@@ -20,10 +20,7 @@ std::string TemporaryFolder() {
     if (length == 0 || length > MAX_PATH) {
         return std::string();
     }
-    const int size = WideCharToMultiByte(CP_UTF8, 0, folder, static_cast<int>(length), nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, folder, static_cast<int>(length), &text[0], size, nullptr, nullptr);
-    return text;
+    return Utf8Text(std::wstring_view(folder, length));
 }
 
 void KeepOwnerAndMode(std::FILE*, const FileFacts&) {}  // the folder's ACL decides

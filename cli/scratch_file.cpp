@@ -73,11 +73,7 @@ std::vector<std::string> NamesStartingWith(const std::string& folder, const std:
         return names;
     }
     do {
-        const int size = WideCharToMultiByte(CP_UTF8, 0, found.cFileName, -1, nullptr, 0, nullptr, nullptr);
-        std::string name(static_cast<std::size_t>(size > 1 ? size : 1), '\0');
-        WideCharToMultiByte(CP_UTF8, 0, found.cFileName, -1, &name[0], size, nullptr, nullptr);
-        name.pop_back();
-        names.push_back(name);
+        names.push_back(Utf8Text(found.cFileName));
     } while (FindNextFileW(search, &found));
     FindClose(search);
     return names;

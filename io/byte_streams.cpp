@@ -49,6 +49,16 @@ std::FILE* OpenForReading(const std::string& path) {
     return _wfopen(widePath.c_str(), L"rb");
 }
 
+std::string Utf8Text(std::wstring_view wide) {
+    const int length = static_cast<int>(wide.size());
+    const int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
+    if (size > 0) {
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, &text[0], size, nullptr, nullptr);
+    }
+    return text;
+}
+
 std::string SystemMessage(unsigned long code) {
     wchar_t* text = nullptr;
     const DWORD size = FormatMessageW(
@@ -56,9 +66,7 @@ std::string SystemMessage(unsigned long code) {
         nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
     std::string message;
     if (size > 0) {
-        const int utf8Size = WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(size), nullptr, 0, nullptr, nullptr);
-        message.resize(static_cast<std::size_t>(utf8Size));
-        WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(size), &message[0], utf8Size, nullptr, nullptr);
+        message = Utf8Text(std::wstring_view(text, size));
         LocalFree(text);
     }
     while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == '.')) {
@@ -70,14 +78,7 @@ std::string SystemMessage(unsigned long code) {
 std::vector<std::string> Utf8Arguments(int argc, wchar_t** argv) {
     std::vector<std::string> arguments;
     for (int k = 1; k < argc; ++k) {
-        std::string argument;
-        const int size = WideCharToMultiByte(CP_UTF8, 0, argv[k], -1, nullptr, 0, nullptr, nullptr);
-        if (size > 1) {
-            argument.resize(static_cast<std::size_t>(size));
-            WideCharToMultiByte(CP_UTF8, 0, argv[k], -1, &argument[0], size, nullptr, nullptr);
-            argument.pop_back();  // the terminating zero
-        }
-        arguments.push_back(argument);
+        arguments.push_back(Utf8Text(argv[k]));
     }
     return arguments;
 }

@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // For the life of the object; the console's own code page comes back after.
@@ -30,6 +31,8 @@ std::FILE* OpenForReading(const std::string& path);
 std::vector<std::string> Utf8Arguments(int argc, wchar_t** argv);
 // A UTF-8 file name as Windows' wide calls take it; empty when it is not UTF-8.
 std::wstring WidePath(const std::string& path);
+// Wide text from Windows' calls in UTF-8.
+std::string Utf8Text(std::wstring_view wide);
 // What the system says about the error `code` (of GetLastError), in UTF-8.
 std::string SystemMessage(unsigned long code);
 #endif
