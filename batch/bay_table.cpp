@@ -1,5 +1,7 @@
 #include "batch/bay_table.h"
 
+#include "batch/section_catalogue.h"
+
 #include "design/families/families.h"
 #include "design/bay_design.h"
 #include "batch/cell_number.h"
@@ -165,8 +167,12 @@ void BayTable::ReadRow(const CsvRecord& row, long line, CheckedBay& checked) con
         }
     }
     if (ChecksDesign()) {
-        checked.design = DesignBay(bay.results, design.request, design.section,
-                                   FamilyOf(SectionFamilyId::EqualAngle), defaults_.minimum);
+        checked.given = design.section;
+        const SectionFamily& family = FamilyOf(design.family);
+        const SectionList sizes =
+            defaults_.catalogue != nullptr ? defaults_.catalogue->Sizes(design.family) : family.sizing();
+        checked.design = DesignBay(bay.results, design.request, design.given ? &checked.given : nullptr,
+                                   family, sizes, defaults_.minimum);
         if (DesignOutOfRange(checked.design)) {
             refusal.Add(RefusalCode::ResultOutOfRange);
         } else {

@@ -20,6 +20,7 @@
 // A row as checked: the record, and the design check it points at.
 struct CheckedBay {
     CheckedRow bay;
+    Section given{};   // the section the row names, which design.*.section may point at
     BayDesign design;  // what bay.design points at, when it does
 };
 

@@ -15,8 +15,14 @@
 
 #include <cstddef>
 
+class SectionCatalogue;
+
 // What the command line sets for every row.
 struct DesignDefaults {
+    SectionFamilyId family = SectionFamilyId::EqualAngle;  // --family: sizing's
+    double gusset_mm = 8.0;                                 // --gusset
+    // --catalogue: the sizes sizing may choose; null: the built-in lists.
+    const SectionCatalogue* catalogue = nullptr;
     SteelGrade grade = SteelGrade::Q235;  // --grade
     MinimumSize minimum;                  // --min-leg, --min-thickness, mm
     DesignMethod method = DesignMethod::Auto;  // --method
@@ -25,10 +31,11 @@ struct DesignDefaults {
 };
 
 enum DesignInputColumn {
-    kSectionColumn, kGradeColumn, kLambdaTColumn, kLambdaCColumn, kMethodColumn, kCranesColumn
+    kSectionColumn, kGradeColumn, kLambdaTColumn, kLambdaCColumn, kMethodColumn, kCranesColumn,
+    kFamilyColumn, kGussetColumn
 };
-constexpr int kDesignInputCount = 6;
-// section, grade, lambda_t, lambda_c, method, cranes
+constexpr int kDesignInputCount = 8;
+// section, grade, lambda_t, lambda_c, method, cranes, family, gusset
 extern const char* const kDesignInputNames[kDesignInputCount];
 
 // The column of each design input; kNoColumn where the header has none.
@@ -36,7 +43,9 @@ constexpr std::size_t kNoColumn = static_cast<std::size_t>(-1);
 using DesignInputColumns = std::size_t[kDesignInputCount];
 
 struct DesignInputs {
-    const Section* section;  // null: sized
+    bool given = false;  // false: sized in `family`
+    Section section{};
+    SectionFamilyId family = SectionFamilyId::EqualAngle;  // the given section's, or sizing's
     DesignRequest request;
 };
 

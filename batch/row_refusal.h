@@ -15,8 +15,12 @@ enum class RefusalCode : unsigned char {
     LimitNotAboveZero,      // column, cell
     SectionNotStandard,     // cell: an equal angle the table lacks
     SectionUnequal,         // cell
-    SectionDouble,          // cell
+    TubeWallTooThick,       // cell
+    BarNotListed,           // cell
     SectionNotDesignation,  // cell
+    FamilyUnknown,          // cell
+    FamilyContradicts,      // cell: the family word beside a section of another
+    GussetNegative,         // cell
     GradeUnknown,           // cell
     MethodUnknown,          // cell
     CranesUnknown,          // cell
@@ -35,8 +39,9 @@ struct RefusalReason {
 
 class RowRefusal {
 public:
-    // Each of the seven inputs, section, grade, two limits, method, cranes, one result.
-    static constexpr int kMaxReasons = 14;
+    // Each of the seven inputs, section, grade, two limits, method, cranes,
+    // family, gusset, one result.
+    static constexpr int kMaxReasons = 16;
 
     void Clear() { count_ = 0; }
     void Add(RefusalCode code, const char* column = nullptr, std::string_view cell = std::string_view()) {

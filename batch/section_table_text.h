@@ -1,5 +1,7 @@
-// The angle table as CSV (bracing-check --sections): one line a size,
-// designation,A,ix,ix0,iy0,mass with A in cm2, radii in cm, mass in kg/m.
+// Every family's sizes as CSV (bracing-check --sections): one line a size,
+// family,designation,A,ix,ix0,iy0,iy,mass with A in cm2, radii in cm (the
+// member's, at the gusset gap for two angles), mass in kg/m; a cell that
+// does not apply is empty.
 #ifndef BRACING_BATCH_SECTION_TABLE_TEXT_H
 #define BRACING_BATCH_SECTION_TABLE_TEXT_H
 
@@ -13,11 +15,11 @@
 void AppendSectionHeader(std::string& line);
 
 // Appends one size's fields (no line end): A and radii to 3 decimals, the
-// mass as the standard prints it.
-void AppendSectionRow(const Section& section, std::string& line);
+// mass as the standard prints it (twice that for two angles).
+void AppendSectionRow(const Section& section, double gusset_mm, std::string& line);
 
-// The whole table, a header line and a line a size, in the standard's
-// order. Returns false when a write failed (see TextOutput).
-bool WriteSectionTable(TextOutput& out);
+// The whole list, a header line and a line a size, family by family in
+// each one's own order. Returns false when a write failed (see TextOutput).
+bool WriteSectionTable(TextOutput& out, double gusset_mm);
 
 #endif

@@ -24,12 +24,14 @@ constexpr std::size_t kBayCount = sizeof kBays / sizeof kBays[0];
 void SizeBoth(const BracingInputs& in, SteelGrade grade) {
     BracingResults bay;
     ComputeBracing(in, bay);
-    const SlendernessLimits limits = DefaultSlendernessLimits(in.T, false, false);
+    DesignRequest request;
+    request.grade = grade;
+    request.limits = DefaultSlendernessLimits(in.T, false, false);
     const SectionFamily& angles = FamilyOf(SectionFamilyId::EqualAngle);
     SizingChoice tension =
-        SizeCase(angles, DesignCaseKind::Tension, bay, grade, limits.tension, MinimumSize{});
-    SizingChoice compression = SizeCase(angles, DesignCaseKind::Compression, bay, grade,
-                                        limits.compression, MinimumSize{});
+        SizeCase(angles, angles.sizing(), DesignCaseKind::Tension, bay, request, MinimumSize{});
+    SizingChoice compression =
+        SizeCase(angles, angles.sizing(), DesignCaseKind::Compression, bay, request, MinimumSize{});
     benchmark::DoNotOptimize(tension);
     benchmark::DoNotOptimize(compression);
 }

@@ -2,6 +2,7 @@
 
 #include "batch/cell_number.h"
 #include "io/cell_space.h"
+#include "batch/family_text.h"
 #include "batch/grade_text.h"
 #include "batch/method_text.h"
 
@@ -19,7 +20,8 @@ std::string LowerCase(std::string text) {
 
 const char* const kValueOptions[] = {"-o",        "--encoding", "--separator",
                                      "--grade",   "--min-leg",  "--min-thickness",
-                                     "--report",  "--project",  "--method"};
+                                     "--report",  "--project",  "--method",
+                                     "--family",  "--gusset",   "--catalogue"};
 
 // A size in millimetres, 0 or more; `error` says when it is not.
 void ReadMillimetres(const std::string& option, const std::string& value, double& mm,
@@ -44,6 +46,18 @@ bool TakeValue(const std::string& option, const std::string& value, CommandLine&
         DesignMethod& method = line.design.method;
         if (TrimCellSpace(value).empty() || !ReadMethod(value, method, method)) {
             error = "--method takes tension, compression or auto, not " + value;
+        }
+    } else if (option == "--family") {
+        SectionFamilyId& family = line.design.family;
+        if (TrimCellSpace(value).empty() || !ReadFamily(value, family, family)) {
+            error = "--family takes L, 2L, 2L+, tube or bar, not " + value;
+        }
+    } else if (option == "--gusset") {
+        ReadMillimetres(option, value, line.design.gusset_mm, error);
+    } else if (option == "--catalogue") {
+        line.cataloguePath = value;
+        if (value.empty()) {
+            error = "--catalogue: an empty file name";
         }
     } else if (option == "--min-leg") {
         ReadMillimetres(option, value, line.design.minimum.leg_mm, error);
@@ -136,8 +150,8 @@ bool ParseCommandLine(const std::vector<std::string>& arguments, CommandLine& li
             line.path = (argument == "-" && !optionsEnded) ? std::string() : argument;
         }
     }
-    if (line.sections && (inputNamed || !line.reportPath.empty())) {
-        error = "--sections writes the angle table and reads no input";
+    if (line.sections && (inputNamed || !line.reportPath.empty() || !line.cataloguePath.empty())) {
+        error = "--sections writes the section list and reads no input";
         return false;
     }
     return true;

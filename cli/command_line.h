@@ -10,7 +10,7 @@
 
 struct CommandLine {
     bool help = false;
-    bool sections = false;    // --sections: write the angle table, read no input
+    bool sections = false;    // --sections: write the section list, read no input
     ByteOrderMarkChoice byteOrderMark = ByteOrderMarkChoice::LikeInput;
     EncodingChoice encoding = EncodingChoice::Detect;
     char separator = 0;       // 0: commas, unless the header is split otherwise
@@ -18,8 +18,9 @@ struct CommandLine {
     std::string outputPath;   // empty: standard output (also -o -)
     std::string reportPath;   // --report: the calc sheet; empty: none
     std::string project;      // --project: the project the sheet names
+    std::string cataloguePath;  // --catalogue: the sizes sizing may choose; empty: built-in
     // --grade, --min-leg, --min-thickness, --method, --heavy-cranes,
-    // --strict-slenderness
+    // --strict-slenderness, --family, --gusset
     DesignDefaults design;
 };
 

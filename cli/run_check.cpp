@@ -44,7 +44,7 @@ int WriteSections(const CommandLine& line, std::FILE* out, std::FILE* err) {
         if (line.byteOrderMark == ByteOrderMarkChoice::Always) {
             output.Line() += "\xEF\xBB\xBF";
         }
-        if (!WriteSectionTable(output)) {
+        if (!WriteSectionTable(output, line.design.gusset_mm)) {
             std::fprintf(err, "%s: cannot write: %s\n", toFile ? line.outputPath.c_str() : "<stdout>",
                          std::strerror(output.ErrorNumber()));
             return kCheckFailed;

@@ -4,23 +4,28 @@
 
 namespace {
 
-DesignCase DesignOneCase(DesignCaseKind kind, const BracingResults& bay, SteelGrade grade,
-                         const AllowableSlenderness& limit, const Section* given, const SectionFamily& family,
+DesignCase DesignOneCase(DesignCaseKind kind, const BracingResults& bay, const DesignRequest& request,
+                         const Section* given, const SectionFamily& family, SectionList sizes,
                          const MinimumSize& minimum) {
     DesignCase c;
+    c.applies = kind == DesignCaseKind::Tension || family.compression;
+    if (!c.applies) {
+        c.check.applies = false;
+        return c;
+    }
     c.sized = given == nullptr;
     if (given != nullptr) {
         c.section = given;
     } else {
-        const SizingChoice choice = SizeCase(family, kind, bay, grade, limit, minimum);
+        const SizingChoice choice = SizeCase(family, sizes, kind, bay, request, minimum);
         c.section = choice.chosen;
         c.before = choice.before;
     }
     if (c.section != nullptr) {
-        c.check = family.check(kind, bay, *c.section, grade, limit);
+        c.check = family.check(kind, bay, *c.section, request);
     }
     if (c.before != nullptr) {
-        c.beforeCheck = family.check(kind, bay, *c.before, grade, limit);
+        c.beforeCheck = family.check(kind, bay, *c.before, request);
     }
     return c;
 }
@@ -53,16 +58,17 @@ AdoptedCase Adopt(DesignMethod method, const DesignCase& tension, const DesignCa
 }
 
 BayDesign DesignBay(const BracingResults& bay, const DesignRequest& request, const Section* given,
-                    const SectionFamily& family, const MinimumSize& minimum) {
+                    const SectionFamily& family, SectionList sizes, const MinimumSize& minimum) {
     BayDesign design;
+    design.family = family.id;
+    design.gusset_mm = request.gusset_mm;
     design.grade = request.grade;
     design.limits = request.limits;
     design.method = request.method;
     design.heavyCranes = request.heavyCranes;
-    design.tension = DesignOneCase(DesignCaseKind::Tension, bay, request.grade,
-                                   request.limits.tension, given, family, minimum);
-    design.compression = DesignOneCase(DesignCaseKind::Compression, bay, request.grade,
-                                       request.limits.compression, given, family, minimum);
+    design.tension = DesignOneCase(DesignCaseKind::Tension, bay, request, given, family, sizes, minimum);
+    design.compression =
+        DesignOneCase(DesignCaseKind::Compression, bay, request, given, family, sizes, minimum);
     design.adopted = Adopt(request.method, design.tension, design.compression);
     return design;
 }

@@ -7,12 +7,16 @@
 
 #include "calc/bracing.h"
 #include "design/design_check.h"
+#include "design/design_request.h"
 #include "design/section.h"
 #include "design/section_family.h"
 #include "design/slenderness_limits.h"
 #include "design/steel_grades.h"
 
 struct DesignCase {
+    // False: the family takes no such case (a round bar in compression);
+    // nothing else is set.
+    bool applies = true;
     const Section* section = nullptr;  // given or sized; null: none passes
     DesignCheck check{};               // of `section`
     bool sized = false;
@@ -22,14 +26,11 @@ struct DesignCase {
     DesignCheck beforeCheck{};
 };
 
-// How the diagonals are designed: as tension members, the compressed one
-// taken to buckle (GB 50017-2017 7.4.7 item 6), as members that also take
-// compression, or whichever passing design is lighter.
-enum class DesignMethod { Tension, Compression, Auto };
-
 enum class AdoptedCase { None, Tension, Compression };
 
 struct BayDesign {
+    SectionFamilyId family = SectionFamilyId::EqualAngle;
+    double gusset_mm = 8.0;
     SteelGrade grade = SteelGrade::Q235;
     SlendernessLimits limits{};
     DesignMethod method = DesignMethod::Auto;
@@ -42,21 +43,14 @@ struct BayDesign {
     const DesignCase* Adopted() const;
 };
 
-// What a bay's design is asked for besides its forces and section.
-struct DesignRequest {
-    SteelGrade grade = SteelGrade::Q235;
-    SlendernessLimits limits{};
-    DesignMethod method = DesignMethod::Auto;
-    bool heavyCranes = false;
-};
-
 // The case `method` adopts: tension or compression where that case passes;
 // auto the lighter passing one by mass per metre, compression on a tie.
 AdoptedCase Adopt(DesignMethod method, const DesignCase& tension, const DesignCase& compression);
 
-// `given`: the bay's section, of `family`, or null to size each case from `family`.
+// `given`: the bay's section, of `family`, or null to size each case from
+// `sizes`, of `family`.
 BayDesign DesignBay(const BracingResults& bay, const DesignRequest& request, const Section* given,
-                    const SectionFamily& family, const MinimumSize& minimum);
+                    const SectionFamily& family, SectionList sizes, const MinimumSize& minimum);
 
 // The design forces: P = (|W| + |T|)/n, since wind and crane braking can
 // each act either way along the building and the diagonal must take both

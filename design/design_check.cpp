@@ -1,5 +1,16 @@
 #include "design/design_check.h"
 
+#include <limits>
+
+DesignCheck BeginCheck(DesignCaseKind kind) {
+    DesignCheck c;
+    c.kind = kind;
+    const double none = std::numeric_limits<double>::quiet_NaN();
+    c.q = DesignQuantities{none, none, none, none, none, none, none, none, none, none, none,
+                           none, none, none, none, none, none, none, none, none, none, none};
+    return c;
+}
+
 const Criterion* DesignCheck::Find(CriterionId id) const {
     for (const Criterion& c : *this) {
         if (c.id == id) return &c;

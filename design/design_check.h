@@ -9,10 +9,12 @@ enum class DesignCaseKind { Tension, Compression };
 
 enum class CriterionId {
     TensionSlenderness,      // max(lambda_x, lambda_y) against lambda_t
-    TensionStrength,         // sigma against 0.85 f
+    TensionStrength,         // sigma against f, or 0.85 f where one leg is connected
     CompressionSlenderness,  // max(lambda_x, lambda_y) against lambda_c
     Stability,               // sigma over the reductions against f
     LegWidth,                // w/t against its limit
+    CompressionStrength,     // sigma at the end section against 0.85 f (2L, 2L+)
+    TubeWall,                // D/t against 100 eps_k^2
 };
 
 // Where a criterion comes from (GB 50017-2017 unless named).
@@ -24,6 +26,11 @@ enum class Clause {
     Clause7_6_1AppendixD, // its stability with phi of Appendix D
     Clause7_6_2AppendixD, // the same, phi at the equivalent slenderness of 7.6.2
     Clause7_3_1,          // width-to-thickness of a leg
+    Clause7_1_1,          // strength N/A <= f
+    Table7_1_3,           // strength at an end connected by one leg, eta 0.85
+    Clause7_2_1AppendixD, // stability N/(phi A) <= f, phi of Appendix D
+    Clause7_2_2AppendixD, // the same, phi at a torsional slenderness of 7.2.2
+    Clause7_3_1Item6,     // a tube's diameter-to-thickness
 };
 
 struct Criterion {
@@ -47,7 +54,7 @@ enum class WidthThicknessLimit { None, Stocky, Slender };
 
 // What the check worked out; NaN where the case does not use it.
 struct DesignQuantities {
-    double lambda_x;  // in the oblique plane
+    double lambda_x;  // in the bracing plane (single angle, cross: the oblique plane)
     double lambda_y;  // out of plane
     double lambda;    // the larger
     double f;         // design strength, N/mm2
@@ -64,6 +71,17 @@ struct DesignQuantities {
     double lambda_e;    // converted
     double lambda_0;    // equivalent, out of plane
     double lambda_phi;  // what phi is taken at, in lambda's units (lambda_0 eps_k where it governs)
+    // GB 50017-2017 7.2.2: torsional slenderness (3.9 b/t for the T, of
+    // 7.2.2-3 for the cross) and the T's flexural-torsional one.
+    double lambda_z;
+    double lambda_yz;
+    double D_t;        // a tube's diameter-to-thickness
+    // GB 50017-2017 7.2.6, 2L and 2L+: the radius of one angle the filler
+    // spacing is bound by (cm), the largest spacing (mm) and the fillers
+    // each half of the diagonal needs, node to crossing.
+    double i1_cm;
+    double filler_spacing_mm;
+    double fillers_per_half;
 };
 
 struct DesignBranches {
@@ -78,12 +96,16 @@ struct DesignBranches {
     // GB 50017-2017 7.4.6 item 2 holds: N2 at most half of eta rho phi A f
     // with the table's limit below 200, so the limit is 200.
     bool half_capacity_relief = false;
+    bool torsion_checked = false;  // 2L+: b/t over 15 eps_k, so lambda_z (7.2.2 item 1)
+    bool torsion_governs = false;  // phi at lambda_yz or lambda_z, above lambda_x and lambda
+    bool no_slenderness_limit = false;  // a tensioned round bar (Table 7.4.7)
 };
 
 constexpr int kMaxCriteria = 4;
 
 struct DesignCheck {
     DesignCaseKind kind = DesignCaseKind::Tension;
+    bool applies = true;  // false: the family takes no such case (a bar in compression)
     Criterion criteria[kMaxCriteria] = {};
     int count = 0;
     int governing = 0;   // index into criteria
@@ -98,6 +120,9 @@ struct DesignCheck {
     // The criterion `id`; null when the case has none.
     const Criterion* Find(CriterionId id) const;
 };
+
+// A check of `kind` with every quantity NaN.
+DesignCheck BeginCheck(DesignCaseKind kind);
 
 // Appends value against limit under `clause`.
 void AddCriterion(DesignCheck& check, CriterionId id, double value, double limit, Clause clause);

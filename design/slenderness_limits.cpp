@@ -11,6 +11,8 @@ SlendernessLimits DefaultSlendernessLimits(double T_kN, bool heavyCranes, bool s
         limits.tension.lambda = heavyCranes ? 200.0 : 300.0;
     } else {
         limits.tension.lambda = heavyCranes ? 350.0 : 400.0;
+        // "除张紧的圆钢外": no limit for a tensioned bar in other bracing.
+        limits.tension.roundBarsExempt = true;
     }
     limits.compression.lambda = belowCraneBeams ? 150.0 : 200.0;
     limits.compression.halfCapacityRelief =

@@ -9,6 +9,9 @@ struct AllowableSlenderness {
     // where the force is at most half the member's stability capacity: only
     // for a compression limit taken from Table 7.4.6.
     bool halfCapacityRelief = false;
+    // Table 7.4.7's row for other bracing excludes tensioned round bars:
+    // only for a tension limit taken from that row.
+    bool roundBarsExempt = false;
 };
 
 struct SlendernessLimits {

@@ -15,6 +15,10 @@ double YieldStrength(SteelGrade grade);
 // 0 beyond the tables (t above 100 mm, or not a number).
 double DesignStrength(SteelGrade grade, double t_mm);
 
+// Design strength f of a seamless structural tube, N/mm2, by wall
+// thickness (GB 50017-2017 Table 4.4.3; Q355 as Q345). 0 beyond (NaN).
+double TubeStrength(SteelGrade grade, double t_mm);
+
 // Curve of a rolled equal angle (GB 50017-2017 Table 7.2.1-1): class b
 // for Q235, class a for Q345 and Q355.
 const BucklingCurve& AngleBucklingCurve(SteelGrade grade);

@@ -1,5 +1,6 @@
 #include "batch/design_texts.h"
 #include "design/families/families.h"
+#include "batch/family_text.h"
 #include "batch/grade_text.h"
 #include "batch/section_table_text.h"
 #include "batch/section_text.h"
@@ -7,67 +8,99 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 namespace {
 
-const SectionFamily& Angles() { return FamilyOf(SectionFamilyId::EqualAngle); }
+// The canonical designation of what `text` reads as, or "refused: <code>".
+std::string ReadAs(const char* text) {
+    bool given = false;
+    Section section{};
+    RefusalCode why = RefusalCode::CellEmpty;
+    if (!ReadSection(text, given, section, why)) return "refused: " + std::to_string(static_cast<int>(why));
+    if (!given) return "blank";
+    std::string out;
+    AppendDesignation(section, out);
+    return out;
+}
 
-const Section* Angle(double b, double t) { return Angles().find(b, t); }
+std::string Refused(RefusalCode why) { return "refused: " + std::to_string(static_cast<int>(why)); }
 
 }  // namespace
 
-TEST(SectionText, ReadsEverySpellingOfOneAngle) {
-    const char* const spellings[] = {
-        "L63x6", "L63\xC3\x97" "6", "\xE2\x88\xA0" "63\xC3\x97" "6", "\xE2\x88\x9F" "63\xC3\x97" "6",
-        "L63*6", "l63X6", "L63\xC3\x97" "63\xC3\x97" "6", " L 63 x 6 ",
-        "\xE3\x80\x80L63x6\xC2\xA0",  // full-width and no-break spaces
-        "\tL63x6\r\n",
+TEST(SectionText, ReadsEverySpellingOfEveryFamily) {
+    struct Case { const char* text; const char* reads; } const cases[] = {
+        // Single angles: L, ∠, ∟, l; x, ×, *, X; the standard's L63×63×6; spaces anywhere.
+        {"L63x6", "L63x6"}, {"L63\xC3\x97" "6", "L63x6"}, {"\xE2\x88\xA0" "63\xC3\x97" "6", "L63x6"},
+        {"\xE2\x88\x9F" "63\xC3\x97" "6", "L63x6"}, {"L63*6", "L63x6"}, {"l63X6", "L63x6"},
+        {"L63\xC3\x97" "63\xC3\x97" "6", "L63x6"}, {" L 63 x 6 ", "L63x6"},
+        {"\xE3\x80\x80L63x6\xC2\xA0", "L63x6"},  // full-width and no-break spaces
+        {"\tL63x6\r\n", "L63x6"},
+        // Two angles: back to back (T), and in a cross with + or 十.
+        {"2L63x6", "2L63x6"}, {"2\xE2\x88\xA0" "63\xC3\x97" "6", "2L63x6"}, {"2 L 63 x 63 x 6", "2L63x6"},
+        {"2L63x6+", "2L63x6+"}, {"2\xE2\x88\xA0" "63\xC3\x97" "6\xE5\x8D\x81", "2L63x6+"},
+        // Tubes: D, Φ, φ, ϕ, Ø, P with two dimensions; bars: one.
+        {"D89x4", "D89x4"}, {"\xCE\xA6" "89\xC3\x97" "4", "D89x4"}, {"\xCF\x86" "140\xC3\x97" "4.5", "D140x4.5"},
+        {"\xC3\x98" "89\xC3\x97" "4", "D89x4"}, {"P89x4", "D89x4"}, {"d60 x 3.5", "D60x3.5"},
+        {"D20", "D20"}, {"\xCE\xA6" "20", "D20"}, {"d5.5", "D5.5"}, {"\xCF\x95" "16", "D16"},
+        {"", "blank"}, {"  ", "blank"}, {"\xE3\x80\x80", "blank"},
     };
-    for (const char* text : spellings) {
-        const Section* section = nullptr;
-        RefusalCode why = RefusalCode::CellEmpty;
-        EXPECT_TRUE(ReadSection(text, Angles(), section, why)) << text;
-        EXPECT_EQ(section, Angle(63, 6)) << text;
-    }
-    for (const char* blank : {"", "  ", "\xE3\x80\x80"}) {
-        const Section* section = Angle(63, 6);
-        RefusalCode why = RefusalCode::CellEmpty;
-        EXPECT_TRUE(ReadSection(blank, Angles(), section, why)) << '"' << blank << '"';
-        EXPECT_EQ(section, nullptr) << "blank: sized";
-    }
+    for (const Case& c : cases) EXPECT_EQ(ReadAs(c.text), c.reads) << c.text;
 }
 
 TEST(SectionText, RefusesWithItsReason) {
-    constexpr RefusalCode kNone = RefusalCode::SectionNotDesignation;
-    struct Case { const char* text; RefusalCode why; } const cases[] = {
-        {"L63x9", RefusalCode::SectionNotStandard}, {"L1000000x6", RefusalCode::SectionNotStandard},
-        {"L75x50x6", RefusalCode::SectionUnequal}, {"L63x6x6", RefusalCode::SectionUnequal},
-        {"2L63x6", RefusalCode::SectionDouble},
-        {"HW100", kNone}, {"63x6", kNone} /* no angle mark */, {"L63", kNone}, {"L63x6x", kNone},
-        {"L63x63x63x6", kNone}, {"3L63x6", kNone}, {"L63.5x6", kNone}, {"L63/6", kNone},
-        {"L 63 x 6 ...............................", kNone},  // too long to squeeze
+    const std::string none = Refused(RefusalCode::SectionNotDesignation);
+    struct Case { const char* text; std::string why; } const cases[] = {
+        {"L63x9", Refused(RefusalCode::SectionNotStandard)},
+        {"2L63x9+", Refused(RefusalCode::SectionNotStandard)},
+        {"L1000000x6", Refused(RefusalCode::SectionNotStandard)},
+        {"L63.5x6", Refused(RefusalCode::SectionNotStandard)},
+        {"L75x50x6", Refused(RefusalCode::SectionUnequal)}, {"2L63x6x6", Refused(RefusalCode::SectionUnequal)},
+        {"D89x45", Refused(RefusalCode::TubeWallTooThick)},
+        {"D37", Refused(RefusalCode::BarNotListed)}, {"D100", Refused(RefusalCode::BarNotListed)},
+        {"HW100", none}, {"63x6", none} /* no mark */, {"L63", none}, {"L63x6x", none},
+        {"L63x63x63x6", none}, {"3L63x6", none}, {"L63x6+", none} /* a cross is two angles */,
+        {"2L63x6++", none}, {"L63/6", none}, {"P20", none} /* a pipe has a wall */, {"D89x4x4", none},
+        {"2D89x4", none}, {"D0", none}, {"D89x0", none}, {"D8..9", none}, {"D.", none},
+        {"L 63 x 6 ...............................", none},  // too long to squeeze
     };
-    for (const Case& c : cases) {
-        const Section* section = nullptr;
-        RefusalCode why = RefusalCode::CellEmpty;
-        EXPECT_FALSE(ReadSection(c.text, Angles(), section, why)) << c.text;
-        EXPECT_EQ(why, c.why) << c.text;
-    }
+    for (const Case& c : cases) EXPECT_EQ(ReadAs(c.text), c.why) << c.text;
 }
 
 TEST(SectionText, EveryDesignationWrittenReadsBack) {
-    for (int k = 0; k < Angles().count; ++k) {
-        std::string text;
-        AppendDesignation(Angles().at(k), text);
-        const Section* section = nullptr;
-        RefusalCode why = RefusalCode::CellEmpty;
-        EXPECT_TRUE(ReadSection(text, Angles(), section, why)) << text;
-        EXPECT_EQ(section, &Angles().at(k)) << text;
+    for (SectionFamilyId id : kSectionFamilies) {
+        const SectionFamily& family = FamilyOf(id);
+        for (int k = 0; k < family.count; ++k) {
+            std::string text;
+            AppendDesignation(family.at(k), text);
+            bool given = false;
+            Section section{};
+            RefusalCode why = RefusalCode::CellEmpty;
+            EXPECT_TRUE(ReadSection(text, given, section, why) && given) << text;
+            EXPECT_TRUE(section.family == id && section.b_mm == family.at(k).b_mm &&
+                        section.mass_kg_m == family.at(k).mass_kg_m) << text;
+        }
     }
-    std::string text;
-    AppendDesignation(*Angle(250, 35), text);
-    EXPECT_EQ(text, "L250x35");
+}
+
+TEST(FamilyText, WordsOfEachFamily) {
+    struct Case { const char* text; SectionFamilyId family; } const cases[] = {
+        {"L", SectionFamilyId::EqualAngle}, {"l", SectionFamilyId::EqualAngle},
+        {" 2l ", SectionFamilyId::DoubleAngleT}, {"2L+", SectionFamilyId::DoubleAngleCross},
+        {"Tube", SectionFamilyId::Tube}, {"BAR", SectionFamilyId::RoundBar},
+        {"单角钢", SectionFamilyId::EqualAngle}, {"双角钢", SectionFamilyId::DoubleAngleT},
+        {"十字双角钢", SectionFamilyId::DoubleAngleCross}, {"钢管", SectionFamilyId::Tube},
+        {"圆钢", SectionFamilyId::RoundBar}, {"", SectionFamilyId::Tube} /* the default */,
+    };
+    for (const Case& c : cases) {
+        SectionFamilyId family = SectionFamilyId::EqualAngle;
+        EXPECT_TRUE(ReadFamily(c.text, SectionFamilyId::Tube, family)) << c.text;
+        EXPECT_EQ(family, c.family) << c.text;
+        EXPECT_TRUE(ReadFamily(FamilyName(c.family), SectionFamilyId::Tube, family) && family == c.family);
+    }
+    SectionFamilyId family = SectionFamilyId::EqualAngle;
+    for (const char* text : {"2L-", "pipe", "LL", "角钢"}) EXPECT_FALSE(ReadFamily(text, family, family)) << text;
 }
 
 TEST(GradeText, ReadsOnlyTheQualityGradesThatExist) {
@@ -114,19 +147,27 @@ TEST(FixedText, ShortestDecimalThatReadsBack) {
     EXPECT_EQ(kLimitDecimals, kShortestDecimals);
 }
 
-TEST(SectionTableText, HeaderAndRows) {
+TEST(SectionTableText, HeaderAndRowsOfEveryFamily) {
     std::string line;
     AppendSectionHeader(line);
-    EXPECT_EQ(line, "designation,A,ix,ix0,iy0,mass");
-    struct Case { double b, t; const char* row; } const cases[] = {
-        {63, 6, "L63x6,7.288,1.929,2.430,1.240,5.72"},
-        {20, 3, "L20x3,1.132,0.595,0.747,0.387,0.889"},  // mass to 3 decimals as printed
-        {63, 7, "L63x7,8.412,1.916,2.412,1.233,6.6"},    // and to 1
-        {250, 35, "L250x35,163.403,7.517,9.456,4.856,128"},
+    EXPECT_EQ(line, "family,designation,A,ix,ix0,iy0,iy,mass");
+    // Cells that do not apply are empty; two angles at the 8 mm gap; masses
+    // as printed (twice for two angles), 0.785 A for tubes and bars.
+    struct Case { SectionFamilyId family; double b, t; const char* row; } const cases[] = {
+        {SectionFamilyId::EqualAngle, 63, 6, "L,L63x6,7.288,1.929,2.430,1.240,,5.72"},
+        {SectionFamilyId::EqualAngle, 20, 3, "L,L20x3,1.132,0.595,0.747,0.387,,0.889"},
+        {SectionFamilyId::EqualAngle, 63, 7, "L,L63x7,8.412,1.916,2.412,1.233,,6.6"},
+        {SectionFamilyId::EqualAngle, 250, 35, "L,L250x35,163.403,7.517,9.456,4.856,,128"},
+        {SectionFamilyId::DoubleAngleT, 63, 6, "2L,2L63x6,14.576,1.929,,,2.909,11.44"},
+        {SectionFamilyId::DoubleAngleCross, 63, 6, "2L+,2L63x6+,14.576,2.909,2.430,,2.909,11.44"},
+        {SectionFamilyId::Tube, 89, 4, "tube,D89x4,10.681,3.009,,,3.009,8.385"},
+        {SectionFamilyId::RoundBar, 20, std::nan(""), "bar,D20,3.142,0.500,,,,2.466"},
     };
     for (const Case& c : cases) {
+        Section s{};
+        ASSERT_TRUE(FamilyOf(c.family).make(c.b, c.t, s)) << c.row;
         line.clear();
-        AppendSectionRow(*Angle(c.b, c.t), line);
+        AppendSectionRow(s, 8.0, line);
         EXPECT_EQ(line, c.row);
     }
 }

@@ -92,7 +92,7 @@ TEST(CommandLine, DesignOptions) {
         {{"--grade", " "}, "--grade takes Q235, Q345 or Q355, not  "},
         {{"--min-leg", "-1"}, "--min-leg takes millimetres, 0 or more, not -1"},
         {{"--min-thickness=4mm"}, "--min-thickness takes millimetres, 0 or more, not 4mm"},
-        {{"--sections", "bays.csv"}, "--sections writes the angle table and reads no input"},
+        {{"--sections", "bays.csv"}, "--sections writes the section list and reads no input"},
     };
     for (const auto& m : mistakes) {
         CommandLine line;

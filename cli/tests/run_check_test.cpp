@@ -132,8 +132,13 @@ TEST(RunCheck, HelpAndByteOrderMarkThroughTheProgram) {
 TEST(RunCheck, SectionsAndDesignOptionsThroughTheProgram) {
     const ProgramRun table = RunProgram({"--sections"}, "");
     EXPECT_EQ(table.exit, 0);
-    EXPECT_EQ(table.out.rfind("designation,A,ix,ix0,iy0,mass\nL20x3,1.132,0.595,0.747,0.387,0.889\n", 0), 0u);
-    EXPECT_EQ(std::count(table.out.begin(), table.out.end(), '\n'), 116);  // 115 sizes
+    EXPECT_EQ(table.out.rfind("family,designation,A,ix,ix0,iy0,iy,mass\nL,L20x3,1.132,0.595,0.747,0.387,,0.889\n",
+                              0), 0u);
+    // 115 angles, as L, 2L and 2L+; 34 tubes; 44 bars.
+    EXPECT_EQ(std::count(table.out.begin(), table.out.end(), '\n'), 1 + 3 * 115 + 34 + 44);
+    EXPECT_NE(table.out.find("\n2L,2L63x6,14.576,1.929,,,2.909,11.44\n"), std::string::npos);
+    EXPECT_NE(RunProgram({"--sections", "--gusset", "12"}, "").out.find("\n2L,2L63x6,14.576,1.929,,,3.062,11.44\n"),
+              std::string::npos) << "iy at a 12 mm gap";
     EXPECT_EQ(RunProgram({"--sections", "--bom"}, "").out, "\xEF\xBB\xBF" + table.out);
     const std::string file = "run_check_test_sections.csv";
     EXPECT_EQ(RunProgram({"--sections", "-o", file}, "").exit, 0);

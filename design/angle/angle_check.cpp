@@ -1,19 +1,15 @@
 #include "design/angle/angle_check.h"
 
 #include <cmath>
-#include <limits>
 
 #include "calc/stability.h"
+#include "design/member_rules.h"
 #include "design/angle/angle_slenderness.h"
 
 namespace {
 
 DesignCheck Begin(DesignCaseKind kind, const BraceSlenderness& lambda) {
-    DesignCheck c;
-    c.kind = kind;
-    const double none = std::numeric_limits<double>::quiet_NaN();
-    c.q = DesignQuantities{none, none, none, none, none, none, none, none,
-                           none, none, none, none, none, none, none, none};
+    DesignCheck c = BeginCheck(kind);
     c.q.lambda_x = lambda.lambda_x;
     c.q.lambda_y = lambda.lambda_y;
     c.q.lambda = lambda.lambda;
@@ -55,23 +51,14 @@ void EquivalentSlenderness(const BracingResults& bay, const Section& section, De
     q.lambda_phi = b.lambda_0_governs ? q.lambda_0 * q.eps_k : q.lambda;
 }
 
-// GB 50017-2017 7.4.6 item 2: a table's limit below 200 rises to 200 where
-// N2 is at most half of eta rho phi A f, phi at the member's own slenderness.
-double CompressionLimit(const AllowableSlenderness& limit, double stabilityRatio, DesignBranches& b) {
-    b.half_capacity_relief = limit.halfCapacityRelief && limit.lambda < kHalfCapacityLimit &&
-                             stabilityRatio <= 0.5;
-    return b.half_capacity_relief ? kHalfCapacityLimit : limit.lambda;
-}
-
 }  // namespace
 
 DesignCheck CheckAngleTension(const BracingResults& bay, const Section& section,
-                              SteelGrade grade, const AllowableSlenderness& lambda_t) {
+                              const DesignRequest& request) {
     DesignCheck c = Begin(DesignCaseKind::Tension, TensionSlenderness(bay, section));
-    c.q.f = DesignStrength(grade, section.t_mm);
-    // kN over cm2 to N/mm2; the force's sign is only the wind's direction.
-    c.q.sigma = (1000.0 * std::fabs(bay.N1)) / (100.0 * section.A_cm2);
-    AddCriterion(c, CriterionId::TensionSlenderness, c.q.lambda, lambda_t.lambda,
+    c.q.f = DesignStrength(request.grade, section.t_mm);
+    c.q.sigma = StressOf(bay.N1, section.A_cm2);
+    AddCriterion(c, CriterionId::TensionSlenderness, c.q.lambda, request.limits.tension.lambda,
                  Clause::Table7_4_7);
     // GB 50017-2017 7.6.1: 0.85 f for an angle connected by one leg.
     AddCriterion(c, CriterionId::TensionStrength, c.q.sigma, 0.85 * c.q.f, Clause::Clause7_6_1);
@@ -80,21 +67,16 @@ DesignCheck CheckAngleTension(const BracingResults& bay, const Section& section,
 }
 
 DesignCheck CheckAngleCompression(const BracingResults& bay, const Section& section,
-                                  SteelGrade grade, const AllowableSlenderness& lambda_c) {
+                                  const DesignRequest& request) {
     DesignCheck c = Begin(DesignCaseKind::Compression, CompressionSlenderness(bay, section));
     DesignQuantities& q = c.q;
     DesignBranches& b = c.branches;
-    const double fy = YieldStrength(grade);
-    q.eps_k = std::sqrt(235.0 / fy);
+    const SteelGrade grade = request.grade;
+    q.eps_k = EpsK(grade);
     EquivalentSlenderness(bay, section, c);
     // GB 50017-2017 Appendix D with the 2003 edition's normalisation, as
-    // the dialog's phi; lambda_0 is already over eps_k.
-    q.lambda_n = b.lambda_0_governs
-                     ? q.lambda_0 / kNormalisingSlenderness
-                     : (q.lambda * std::sqrt(fy / 235.0)) / kNormalisingSlenderness;
-    q.phi = StabilityCoefficient(AngleBucklingCurve(grade), q.lambda_n);
-    b.phi = StabilityBranch(q.lambda_n) == StabilityFormula::Parabola ? PhiBranch::Parabola
-                                                                       : PhiBranch::Perry;
+    // the dialog's phi, at lambda or at lambda_0 eps_k.
+    StabilityAt(AngleBucklingCurve(grade), q.lambda_phi, c);
     // GB 50017-2017 7.6.1: equal angle connected by one leg.
     b.lambda_floored = q.lambda_x < 20.0;
     const double lambda_eta = b.lambda_floored ? 20.0 : q.lambda_x;
@@ -102,21 +84,16 @@ DesignCheck CheckAngleCompression(const BracingResults& bay, const Section& sect
     b.eta_capped = q.eta > 1.0;
     if (b.eta_capped) q.eta = 1.0;
     // GB 50017-2017 7.3.1 note: the flat width may be taken as b - 2t.
-    q.w_t = (section.b_mm - 2.0 * section.t_mm) / section.t_mm;
+    const double w_t = (section.b_mm - 2.0 * section.t_mm) / section.t_mm;
     // GB 50017-2017 7.6.3: slender legs work with a reduced area.
     q.w_t_full = 14.0 * q.eps_k;
-    b.rho_reduced = !(q.w_t <= q.w_t_full);
-    q.rho = b.rho_reduced ? 1.3 - 0.3 * q.w_t / q.w_t_full : 1.0;
-    // GB 50017-2017 7.3.1-5 (the 7.3.2 relaxation is not taken).
-    b.width_thickness = q.lambda_x <= 80.0 * q.eps_k ? WidthThicknessLimit::Stocky
-                                                     : WidthThicknessLimit::Slender;
-    const double w_t_limit = b.width_thickness == WidthThicknessLimit::Stocky
-                                 ? 15.0 * q.eps_k
-                                 : 5.0 * q.eps_k + 0.125 * q.lambda_x;
+    b.rho_reduced = !(w_t <= q.w_t_full);
+    q.rho = b.rho_reduced ? 1.3 - 0.3 * w_t / q.w_t_full : 1.0;
+    const double w_t_limit = LegWidthLimit(section.b_mm, section.t_mm, q.lambda_x, c);
     q.f = DesignStrength(grade, section.t_mm);
-    q.sigma = (1000.0 * std::fabs(bay.N2)) / (100.0 * q.eta * q.rho * q.phi * section.A_cm2);
+    q.sigma = StressOf(bay.N2, q.eta * q.rho * q.phi * section.A_cm2);
     const double stabilityRatio = q.sigma / q.f;
-    const double limit = CompressionLimit(lambda_c, stabilityRatio, b);
+    const double limit = CompressionLimit(request.limits.compression, stabilityRatio, b);
     AddCriterion(c, CriterionId::CompressionSlenderness, q.lambda, limit,
                  b.half_capacity_relief ? Clause::Clause7_4_6Item2 : Clause::Table7_4_6);
     // GB 50017-2017 7.2.1 with the reductions of 7.6.1 and 7.6.3.

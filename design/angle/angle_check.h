@@ -5,18 +5,17 @@
 
 #include "calc/bracing.h"
 #include "design/design_check.h"
+#include "design/design_request.h"
 #include "design/section.h"
-#include "design/slenderness_limits.h"
-#include "design/steel_grades.h"
 
 // Tension design: N1, Lx1 and Ly1 of `bay`; slenderness, then strength.
 DesignCheck CheckAngleTension(const BracingResults& bay, const Section& section,
-                              SteelGrade grade, const AllowableSlenderness& lambda_t);
+                              const DesignRequest& request);
 
 // Compression design: N2, L, Lx2 and Ly2 of `bay`; slenderness, stability
 // (phi at the larger of lambda and the equivalent slenderness of 7.6.2),
 // then leg width.
 DesignCheck CheckAngleCompression(const BracingResults& bay, const Section& section,
-                                  SteelGrade grade, const AllowableSlenderness& lambda_c);
+                                  const DesignRequest& request);
 
 #endif

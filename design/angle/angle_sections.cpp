@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "design/angle/angle_sizes.h"
+#include "design/section_family.h"
 
 static_assert(SectionTable::kCount == kAngleSizeCount, "one section per listed size");
 
@@ -89,22 +90,18 @@ Section Compute(const AngleSize& s) {
     out.iy_cm = out.ix_cm;  // equal legs
     out.ix0_cm = std::sqrt(Iu / m.a) / 10.0;
     out.iy0_cm = std::sqrt(Iv / m.a) / 10.0;
+    out.z0_cm = cx / 10.0;  // equal legs: the same from either back
     return out;
 }
 
 }  // namespace
 
-SectionTable::SectionTable() : sections_(), sizing_order_() {
+SectionTable::SectionTable() : sections_(), lightest_() {
     for (int k = 0; k < kCount; ++k) {
         sections_[k] = Compute(kAngleSizes[k]);
-        sizing_order_[k] = k;
+        lightest_[k] = sections_[k];
     }
-    const Section* s = sections_;
-    std::sort(sizing_order_, sizing_order_ + kCount, [s](int p, int q) {
-        if (s[p].mass_kg_m != s[q].mass_kg_m) return s[p].mass_kg_m < s[q].mass_kg_m;
-        if (s[p].A_cm2 != s[q].A_cm2) return s[p].A_cm2 < s[q].A_cm2;
-        return s[p].b_mm < s[q].b_mm;
-    });
+    std::stable_sort(lightest_, lightest_ + kCount, LighterFirst);
 }
 
 int SectionTable::Find(double b_mm, double t_mm) const {

@@ -17,12 +17,12 @@ public:
     const Section& At(int k) const { return sections_[k]; }
     // Table index of the b x t angle, -1 when the standard has no such size.
     int Find(double b_mm, double t_mm) const;
-    // The k-th angle of the sizing walk: by mass, then area, then leg width.
-    const Section& BySizingOrder(int k) const { return sections_[sizing_order_[k]]; }
+    // Every angle lightest first (LighterFirst): the sizing walk.
+    const Section* Lightest() const { return lightest_; }
 
 private:
     Section sections_[kCount];
-    int sizing_order_[kCount];
+    Section lightest_[kCount];
 };
 
 // The one table of the program, built on first use; outside this folder

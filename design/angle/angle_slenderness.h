@@ -4,6 +4,7 @@
 #define BRACING_DESIGN_ANGLE_ANGLE_SLENDERNESS_H
 
 #include "calc/bracing.h"
+#include "design/member_rules.h"
 #include "design/section.h"
 
 struct BraceSlenderness {
@@ -14,11 +15,9 @@ struct BraceSlenderness {
 
 inline BraceSlenderness MakeSlenderness(double Lx_m, double Ly_m, const Section& s) {
     BraceSlenderness out;
-    // Lengths in m over radii in cm.
-    out.lambda_x = (100.0 * Lx_m) / s.iy0_cm;
-    out.lambda_y = (100.0 * Ly_m) / s.ix_cm;
-    out.lambda = out.lambda_x < out.lambda_y ? out.lambda_y : out.lambda_x;
-    if (out.lambda_y != out.lambda_y) out.lambda = out.lambda_y;
+    out.lambda_x = Slenderness(Lx_m, s.iy0_cm);
+    out.lambda_y = Slenderness(Ly_m, s.ix_cm);
+    out.lambda = Larger(out.lambda_x, out.lambda_y);
     return out;
 }
 

@@ -8,4 +8,7 @@
 
 const SectionFamily& FamilyOf(SectionFamilyId id);
 
+// Every family, in the order the section list prints them.
+extern const SectionFamilyId kSectionFamilies[kSectionFamilyCount];
+
 #endif

@@ -26,6 +26,7 @@ struct ExampleBay {
 // A bay with the design check it points at.
 struct PreparedBay {
     CheckedRow bay;
+    Section given{};
     BayDesign design;
 };
 
@@ -47,11 +48,12 @@ inline void Prepare(const ExampleBay& example, PreparedBay& out) {
         return;  // A and i typed: the dialog's check only
     }
     const SectionFamily& angles = FamilyOf(SectionFamilyId::EqualAngle);
-    const Section* given = example.b_mm > 0.0 ? angles.find(example.b_mm, example.t_mm) : nullptr;
+    const bool given = example.b_mm > 0.0 && angles.make(example.b_mm, example.t_mm, out.given);
     DesignRequest request;
     request.grade = example.grade;
     request.limits = DefaultSlendernessLimits(bay.inputs.T, false, false);
-    out.design = DesignBay(bay.results, request, given, angles, MinimumSize());
+    out.design = DesignBay(bay.results, request, given ? &out.given : nullptr, angles, angles.sizing(),
+                           MinimumSize());
     bay.design = &out.design;
 }
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+
 #include <string>
 
 namespace {
@@ -56,17 +57,25 @@ TEST(DesignCheck, VerdictsSizingAndAnswers) {
 
 TEST(DesignCheck, CellsThatRefuseTheRowNameTheText) {
     struct Case {
-        const char* cells;  // W, section, grade, lambda_t, lambda_c, method, cranes
+        const char* cells;  // W, section, grade, lambda_t, lambda_c, method, cranes[, family, gusset]
         const char* error;
+        bool familyAndGusset = false;  // the header has those two columns too
     } const cases[] = {
         {"30,L63x9,,,,,", "section: \"L63x9\" is not a size of GB/T 706-2016"},
-        {"30,2L63x6,,,,,", "section: \"2L63x6\" is a double angle: double angles are not supported yet"},
+        {"30,D89x45,,,,,", "section: \"D89x45\" is not a tube: its wall must be thinner than half its diameter"},
+        {"30,D37,,,,,", "section: \"D37\" is not a round bar of GB/T 702 (D5.5 to D60)"},
+        {"30,2L63x6,,,,,,2L+,", "family: \"2L+\" is not the family of the section given", true},
+        {"30,,,,,,,pipe,", "family: \"pipe\" is not a section family: L, 2L, 2L+, tube or bar (单角钢, "
+                           "双角钢, 十字双角钢, 钢管, 圆钢)", true},
+        {"30,,,,,,,,-1", "gusset: \"-1\" is below 0 mm", true},
+        {"30,,,,,,,,8mm", "gusset: \"8mm\" is not a number", true},
         {"30,L75x50x6,,,,,", "section: \"L75x50x6\" is an unequal angle: only equal angles are checked"},
         {"30,,,,,both,", "method: \"both\" is not a design method: tension (拉杆), compression (压杆) "
                          "or auto (自动)"},
         {"30,,,,,,A9", "cranes: \"A9\" is not a crane duty: heavy (重级, A6 to A8), medium or light "
                        "(中级, 轻级, A1 to A5)"},
-        {"30,HW100,Q235F,,,,", "section: \"HW100\" is not an equal-angle designation such as L63x6; "
+        {"30,HW100,Q235F,,,,", "section: \"HW100\" is not a section designation such as L63x6, 2L63x6, "
+                               "2L63x6+, D89x4 or D20; "
                              "grade: \"Q235F\" is not a grade: Q235 (A to D), Q345 (A to E), "
                              "Q355 (B to D), Q355N or Q355M (B to F)"},
         {"30,,,0,,,", "lambda_t: \"0\" is not above 0"},
@@ -76,7 +85,9 @@ TEST(DesignCheck, CellsThatRefuseTheRowNameTheText) {
         {"1e307,L63x6,,,,,", "a result is out of range"},  // N1 in range, N1 / A not
     };
     for (const Case& c : cases) {
-        const Checked checked = CheckText(kHeader + "a,6,8,2,20," + c.cells + "\n");
+        const std::string header = c.familyAndGusset ? kHeader.substr(0, kHeader.size() - 1) + ",family,gusset\n"
+                                                   : kHeader;
+        const Checked checked = CheckText(header + "a,6,8,2,20," + c.cells + "\n");
         const std::vector<CsvRecord> out = ReadRecords(checked.out);
         ASSERT_EQ(out.size(), 2u) << c.cells;
         EXPECT_EQ(OutputField(out, 1, "error"), c.error);

@@ -247,11 +247,12 @@ TEST(DesignTexts, ColumnsAndCells) {
                      "phi2,eta2,rho2,stress2,ratio2,ok2,adopted,adopted_section,mass,ok,");
 
     const SectionFamily& angles = FamilyOf(SectionFamilyId::EqualAngle);
-    const Section& l63x6 = *angles.find(63, 6);
+    Section l63x6{};
+    ASSERT_TRUE(angles.make(63, 6, l63x6));
     BracingResults bay;
     ASSERT_TRUE(ComputeBracing(BracingInputs{6, 8, 2, 20, 30, 0, 0}, bay));
     const DesignCheck check =
-        angles.check(DesignCaseKind::Compression, bay, l63x6, SteelGrade::Q235, AllowableSlenderness{150, false});
+        angles.check(DesignCaseKind::Compression, bay, l63x6, DesignRequest{SteelGrade::Q235, {{400}, {150}}});
     std::string cells, empty;
     for (const auto& column : kCompressionColumns) {
         cells += DesignCellText(column, &l63x6, check) + ",";
