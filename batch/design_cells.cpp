@@ -23,7 +23,8 @@ template <int N>
 bool OutOfRange(const DesignColumn (&columns)[N], const DesignCase& checked) {
     return checked.section != nullptr &&
            std::any_of(columns, columns + N, [&checked](const DesignColumn& column) {
-               return column.kind == DesignCell::Number && !std::isfinite(column.value(checked.check));
+               return column.kind == DesignCell::Number && HasNumber(column, checked.check) &&
+                      !std::isfinite(column.value(checked.check));
            });
 }
 

@@ -19,8 +19,8 @@ void AppendDesignCells(std::string& line, const BayDesign* design);
 bool DesignOutOfRange(const BayDesign& design);
 
 // Whether sizing found no section for the case: its error column says so.
-inline bool NoAnglePasses(const DesignCase& checked) {
-    return checked.sized && checked.section == nullptr;
+inline bool NoSectionPasses(const DesignCase& checked) {
+    return checked.applies && checked.sized && checked.section == nullptr;
 }
 
 #endif

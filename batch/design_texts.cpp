@@ -8,10 +8,10 @@ namespace {
 void AppendCellText(std::string& out, const DesignColumn& column, const Section* section,
                     const DesignCheck& check) {
     if (column.kind == DesignCell::Verdict) {
-        out.append(VerdictText(section != nullptr && check.ok));
+        out.append(check.applies ? VerdictText(section != nullptr && check.ok) : "NA");
     } else if (section != nullptr && column.kind == DesignCell::Section) {
         AppendDesignation(*section, out);
-    } else if (section != nullptr) {
+    } else if (section != nullptr && HasNumber(column, check)) {
         AppendFixed(out, column.value(check), column.decimals);
     }
 }
@@ -22,21 +22,24 @@ std::string CellText(const DesignColumn& column, const Section* section, const D
     return text;
 }
 
-double Value(const DesignCheck& c, CriterionId id) { return c.Find(id)->value; }
 double Limit(const DesignCheck& c, CriterionId id) { return c.Find(id)->limit; }
 
 }  // namespace
 
 const char* VerdictText(bool ok) { return ok ? "OK" : "NG"; }
 
+bool HasNumber(const DesignColumn& column, const DesignCheck& check) {
+    return column.has == nullptr || column.has(check);
+}
+
 const DesignColumn kTensionColumns[kTensionColumnCount] = {
     {"section1", DesignCell::Section, nullptr, 0},
-    {"lambda1", DesignCell::Number,
-     [](const DesignCheck& c) { return Value(c, CriterionId::TensionSlenderness); },
+    // The larger slenderness, checked or, for a bar with no limit, for information.
+    {"lambda1", DesignCell::Number, [](const DesignCheck& c) { return c.q.lambda; },
      kSlendernessDecimals},
     {"limit1", DesignCell::Number,
-     [](const DesignCheck& c) { return Limit(c, CriterionId::TensionSlenderness); },
-     kLimitDecimals},
+     [](const DesignCheck& c) { return Limit(c, CriterionId::TensionSlenderness); }, kLimitDecimals,
+     [](const DesignCheck& c) { return c.Find(CriterionId::TensionSlenderness) != nullptr; }},
     {"stress1", DesignCell::Number, [](const DesignCheck& c) { return c.q.sigma; }, kStressDecimals},
     {"ratio1", DesignCell::Number, [](const DesignCheck& c) { return c.ratio; }, kRatioDecimals},
     {"ok1", DesignCell::Verdict, nullptr, 0},
@@ -44,8 +47,7 @@ const DesignColumn kTensionColumns[kTensionColumnCount] = {
 
 const DesignColumn kCompressionColumns[kCompressionColumnCount] = {
     {"section2", DesignCell::Section, nullptr, 0},
-    {"lambda2", DesignCell::Number,
-     [](const DesignCheck& c) { return Value(c, CriterionId::CompressionSlenderness); },
+    {"lambda2", DesignCell::Number, [](const DesignCheck& c) { return c.q.lambda; },
      kSlendernessDecimals},
     {"limit2", DesignCell::Number,
      [](const DesignCheck& c) { return Limit(c, CriterionId::CompressionSlenderness); },

@@ -29,7 +29,13 @@ struct DesignColumn {
     DesignCell kind;
     double (*value)(const DesignCheck& check);  // Number cells only
     int decimals;
+    // Whether the check has this number (a bar in other bracing has no
+    // slenderness limit); null: always.
+    bool (*has)(const DesignCheck& check) = nullptr;
 };
+
+// Whether `column` has a number for `check`.
+bool HasNumber(const DesignColumn& column, const DesignCheck& check);
 
 constexpr int kTensionColumnCount = 6;
 constexpr int kCompressionColumnCount = 10;
@@ -39,8 +45,9 @@ extern const DesignColumn kTensionColumns[kTensionColumnCount];
 extern const DesignColumn kCompressionColumns[kCompressionColumnCount];
 
 // The cell of `column` for a case checked with `section`, added to `out`.
-// A null section (no angle passes) leaves every cell empty but the
-// verdict, NG. No cell holds a comma or a quote.
+// A null section (no section passes) leaves every cell empty but the
+// verdict, NG; a case the family does not take, NA. No cell holds a comma
+// or a quote.
 void AppendDesignCellText(std::string& out, const DesignColumn& column, const Section* section,
                           const DesignCheck& check);
 std::string DesignCellText(const DesignColumn& column, const Section* section,

@@ -3,6 +3,7 @@
 #include "bracing_version.h"
 #include "batch/check_bays.h"
 #include "batch/section_table_text.h"
+#include "cli/catalogue_file.h"
 #include "cli/command_line.h"
 #include "cli/file_identity.h"
 #include "cli/help_text.h"
@@ -102,6 +103,14 @@ int RunBracingCheck(const std::vector<std::string>& arguments, std::FILE* in, st
     options.byteOrderMark = line.byteOrderMark;
     options.separatorGiven = line.separator != 0;
     options.design = line.design;
+    // Read before any output is opened: a bad catalogue changes no file.
+    SectionCatalogue catalogue;
+    if (!line.cataloguePath.empty()) {
+        if (!LoadCatalogue(line.cataloguePath, catalogue, err)) {
+            return kCheckFailed;
+        }
+        options.design.catalogue = &catalogue;
+    }
     ProblemFileNames names;  // how standard error names the files
     std::FILE* input = in;
     if (!line.path.empty()) {

@@ -64,6 +64,9 @@ constexpr Message kEnglishMessages[kMessageCount] = {
     {MessageId::Fields, "{0} fields"},
     {MessageId::FieldCount, "{0} where the header has {1}; row left out"},
     {MessageId::MoreRowProblems, "more problems with rows; only the first {0} are listed"},
+    {MessageId::CatalogueNoSection, "{0}: no column named section: a catalogue lists its sizes under it"},
+    {MessageId::CatalogueEmpty, "{0}: a catalogue with no sizes"},
+    {MessageId::CatalogueLine, "{0}:{1}: {2}"},
 
     {MessageId::OneRow, "{0} row"},
     {MessageId::Rows, "{0} rows"},

@@ -68,6 +68,10 @@ enum class MessageId : unsigned char {
     Fields,
     FieldCount,
     MoreRowProblems,
+    // The catalogue of --catalogue.
+    CatalogueNoSection,
+    CatalogueEmpty,
+    CatalogueLine,
     // The summary.
     OneRow,
     Rows,

@@ -1,5 +1,7 @@
 #include "messages/refusal_text.h"
 
+#include "batch/family_text.h"
+
 #include "batch/design_cells.h"
 #include "format/message_text.h"
 
@@ -31,14 +33,23 @@ void AppendErrorText(std::string& out, const CheckedRow& bay, Language language)
     if (bay.design == nullptr) {
         return;
     }
-    const bool tension = NoAnglePasses(bay.design->tension);
-    if (tension) {
-        AppendMessage(out, language, MessageId::NoTensionAngle);
+    const BayDesign& design = *bay.design;
+    // Angles keep their own words; other families name themselves.
+    const bool angle = design.family == SectionFamilyId::EqualAngle;
+    const char* family = FamilyName(design.family);
+    bool first = true;
+    const auto say = [&](MessageId id) {
+        if (!first) AppendMessage(out, language, MessageId::ReasonSeparator);
+        first = false;
+        AppendMessage(out, language, id, {family});
+    };
+    if (NoSectionPasses(design.tension)) {
+        say(angle ? MessageId::NoTensionAngle : MessageId::NoTensionSection);
     }
-    if (NoAnglePasses(bay.design->compression)) {
-        if (tension) {
-            AppendMessage(out, language, MessageId::ReasonSeparator);
-        }
-        AppendMessage(out, language, MessageId::NoCompressionAngle);
+    if (NoSectionPasses(design.compression)) {
+        say(angle ? MessageId::NoCompressionAngle : MessageId::NoCompressionSection);
+    }
+    if (!design.compression.applies && design.method == DesignMethod::Compression) {
+        say(MessageId::NoCompressionCase);
     }
 }
