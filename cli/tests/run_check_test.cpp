@@ -166,6 +166,46 @@ TEST(RunCheck, SectionsAndDesignOptionsThroughTheProgram) {
         << wrong.err;
 }
 
+TEST(RunCheck, ACatalogueBoundsSizingAndAFaultyOneWritesNothing) {
+    // The worked bay sized in 2L among two stocked pairs, and as a tube
+    // among a tube off the built-in list (D127x4: i 4.35 cm, 1000 / 4.35 =
+    // 230 <= 300) and a thin one that is too slender; the catalogue is GBK.
+    const std::string catalogue = "run_check_test_stock.csv";
+    WriteFile(catalogue, "\xB9\xE6\xB8\xF1,section\n\xB3\xA3\xB1\xB8,2L75x6\n,D127x4\n,D60x3\n,2L110x8\n,\n");
+    const std::string bays = "bay,H,B,n,T,W,section,family\na,6,8,2,20,30,,2L\nb,6,8,2,20,30,,tube\n";
+    const ProgramRun stocked = RunProgram({"--catalogue", catalogue}, bays);
+    EXPECT_EQ(stocked.exit, 0) << stocked.err;
+    EXPECT_NE(stocked.out.find(",2L,31.250,18.750,5.000,10.000,15.625,9.375,5.000,7.000,2L75x6,"), std::string::npos)
+        << stocked.out;
+    EXPECT_NE(stocked.out.find(",tension,2L75x6,13.820,OK,"), std::string::npos) << stocked.out;
+    EXPECT_NE(stocked.out.find(",tube,31.250,18.750,5.000,10.000,15.625,9.375,5.000,7.000,D127x4,"),
+              std::string::npos) << stocked.out;
+    // A catalogue that cannot be used: status 2, the output left as it was.
+    const std::string target = "run_check_test_stocked.csv";
+    struct Case { const char* what; std::string text; const char* says; } const cases[] = {
+        {"no section column", "size\nL63x6\n", ": no column named section: a catalogue lists its sizes under it"},
+        {"a cell that is no size", "section\nL63x6\nD89x45\n",
+         ":3: section: \"D89x45\" is not a tube: its wall must be thinner than half its diameter"},
+        {"no sizes", "section\n\n", ": a catalogue with no sizes"},
+    };
+    for (const Case& c : cases) {
+        WriteFile(catalogue, c.text);
+        WriteFile(target, "old");
+        const ProgramRun run = RunProgram({"--catalogue", catalogue, "-o", target}, bays);
+        EXPECT_EQ(run.exit, 2) << c.what;
+        EXPECT_EQ(run.err, catalogue + c.says + "\n") << c.what;
+        EXPECT_EQ(ReadFile(target), "old") << c.what;
+    }
+    RemoveFiles({catalogue});
+    const ProgramRun missing = RunProgram({"--catalogue", catalogue}, bays);
+    EXPECT_EQ(missing.exit, 2);
+    EXPECT_EQ(missing.err.rfind(catalogue + ": cannot open: ", 0), 0u) << missing.err;
+    EXPECT_EQ(missing.out, "");
+    EXPECT_EQ(RunProgram({"--family", "pipe"}, bays).err,
+              "bracing-check: --family takes L, 2L, 2L+, tube or bar, not pipe (try --help)\n");
+    RemoveFiles({target});
+}
+
 TEST(RunCheck, AnOutputFileIsReplacedOnlyByARunThatGotThrough) {
     RemoveStartingWith("run_check_test_out.");
     const std::string target = "run_check_test_out.csv";

@@ -1,8 +1,8 @@
-# Runs PROGRAM (a list: emulator, if any, then the program) on INPUT, once
+# Runs PROGRAM (a list: emulator, if any, then the program) with ARGS on INPUT, once
 # naming the file and once on standard input, and compares each output with
 # EXPECTED byte for byte.
 function(run_and_compare what)
-  execute_process(COMMAND ${PROGRAM} ${ARGN}
+  execute_process(COMMAND ${PROGRAM} ${ARGS} ${ARGN}
     OUTPUT_FILE ${OUTPUT} ERROR_VARIABLE problems RESULT_VARIABLE status)
   if(NOT status EQUAL 0)
     message(FATAL_ERROR "${what}: exit status ${status}\n${problems}")
