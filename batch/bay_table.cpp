@@ -1,6 +1,6 @@
 #include "batch/bay_table.h"
 
-#include "batch/section_catalogue.h"
+#include "design/section_catalogue.h"
 
 #include "design/families/families.h"
 #include "design/bay_design.h"

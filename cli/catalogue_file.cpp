@@ -1,6 +1,9 @@
 #include "cli/catalogue_file.h"
 
-#include "batch/catalogue_reader.h"
+#include "batch/row_refusal.h"
+#include "batch/section_text.h"
+#include "batch/word_case.h"
+#include "io/cell_space.h"
 #include "io/byte_source.h"
 #include "io/byte_streams.h"
 #include "io/csv_reader.h"
@@ -10,6 +13,61 @@
 
 #include <cerrno>
 #include <cstring>
+
+namespace {
+
+enum class CatalogueFault {
+    None,
+    NoSectionColumn,  // the header names no section column
+    Empty,            // no sizes
+    NotASection,      // a cell names no size: `line`, `why`, `cell`
+    Unreadable,       // the CSV could not be read: `line`
+};
+
+struct CatalogueOutcome {
+    CatalogueFault fault = CatalogueFault::None;
+    long line = 0;
+    RefusalCode why = RefusalCode::SectionNotDesignation;
+    std::string cell;
+};
+
+// Adds every size `reader` lists to `catalogue`: the sizes are the
+// `section` column's, in any spelling a section cell takes, blank cells
+// passed over; stops at the first fault.
+CatalogueOutcome ReadCatalogue(CsvReader& reader, SectionCatalogue& catalogue) {
+    CatalogueOutcome outcome;
+    CsvRecord record;
+    CsvStatus status = reader.Next(record);
+    std::size_t column = record.size();
+    for (std::size_t k = 0; status == CsvStatus::Record && k < record.size(); ++k) {
+        if (SameWordIgnoringCase(TrimCellSpace(record[k]), "section")) column = k;
+    }
+    if (status == CsvStatus::Record && column == record.size()) {
+        outcome.fault = CatalogueFault::NoSectionColumn;
+        return outcome;
+    }
+    while (status == CsvStatus::Record && (status = reader.Next(record)) == CsvStatus::Record) {
+        if (column >= record.size()) continue;
+        bool given = false;
+        Section section{};
+        if (!ReadSection(record[column], given, section, outcome.why)) {
+            outcome.fault = CatalogueFault::NotASection;
+            outcome.line = reader.RecordLine();
+            outcome.cell = record[column];
+            return outcome;
+        }
+        if (given) catalogue.Add(section);
+    }
+    if (status != CsvStatus::End) {
+        outcome.fault = CatalogueFault::Unreadable;
+        outcome.line = reader.RecordLine();
+    } else if (catalogue.Count() == 0) {
+        outcome.fault = CatalogueFault::Empty;
+    }
+    return outcome;
+}
+
+}  // namespace
 
 bool LoadCatalogue(const std::string& path, SectionCatalogue& catalogue, std::FILE* err) {
     std::FILE* file = OpenForReading(path);

@@ -2,7 +2,7 @@
 #ifndef BRACING_CLI_CATALOGUE_FILE_H
 #define BRACING_CLI_CATALOGUE_FILE_H
 
-#include "batch/section_catalogue.h"
+#include "design/section_catalogue.h"
 
 #include <cstdio>
 #include <string>

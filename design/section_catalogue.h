@@ -1,7 +1,7 @@
 // The sizes a supplier stocks (--catalogue): sizing walks each family's
 // sizes among them, lightest first, instead of the built-in lists.
-#ifndef BRACING_BATCH_SECTION_CATALOGUE_H
-#define BRACING_BATCH_SECTION_CATALOGUE_H
+#ifndef BRACING_DESIGN_SECTION_CATALOGUE_H
+#define BRACING_DESIGN_SECTION_CATALOGUE_H
 
 #include <vector>
 

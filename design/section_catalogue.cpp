@@ -1,4 +1,4 @@
-#include "batch/section_catalogue.h"
+#include "design/section_catalogue.h"
 
 #include <algorithm>
 
