@@ -14,7 +14,8 @@ rm -rf "$work"
 zip=$(ls "$work"/bracing-*-win32.zip)
 entries=$(unzip -Z1 "$zip")
 for entry in bracing.exe bracing-check.exe examples/bays.csv examples/bays.expected.csv \
-    examples/sections.csv examples/sections.expected.csv README.txt bracing-check.bat; do
+    examples/sections.csv examples/sections.expected.csv examples/stock.csv examples/stocked.csv \
+    examples/stocked.expected.csv README.txt bracing-check.bat; do
   echo "$entries" | grep -qx "$entry" || fail "$zip has no $entry"
 done
 if echo "$entries" | LC_ALL=C grep -q '[^ -~]'; then fail "a name that is not ASCII"; fi
