@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "design/bar/bar_sizes.h"
+#include "design/listed_sections.h"
 #include "design/member_rules.h"
 #include "design/round_section.h"
 
@@ -12,26 +13,11 @@ namespace {
 // Sizing starts at D12: thinner bars are not used as bracing.
 constexpr double kSmallestSizedDiameter_mm = 12.0;
 
-class BarTable {
-public:
-    BarTable() : sections_(), lightest_(), sized_(0) {
-        for (int k = 0; k < kBarSizeCount; ++k) {
-            sections_[k] = BarSection(kBarDiameters_mm[k]);
-            if (kBarDiameters_mm[k] >= kSmallestSizedDiameter_mm) lightest_[sized_++] = sections_[k];
-        }
-        std::stable_sort(lightest_, lightest_ + sized_, LighterFirst);
-    }
-    const Section& At(int k) const { return sections_[k]; }
-    SectionList Lightest() const { return {lightest_, sized_}; }
-
-private:
-    Section sections_[kBarSizeCount];
-    Section lightest_[kBarSizeCount];
-    int sized_;
-};
+using BarTable = ListedSections<kBarSizeCount>;
 
 const BarTable& Bars() {
-    static const BarTable table;
+    static const BarTable table([](int k) { return BarSection(kBarDiameters_mm[k]); },
+                                [](const Section& s) { return s.b_mm >= kSmallestSizedDiameter_mm; });
     return table;
 }
 

@@ -41,12 +41,12 @@ bool SurelyFails(DesignCaseKind kind, const BracingResults& bay, const Section& 
 }
 
 const SectionFamily kT = {
-    SectionFamilyId::DoubleAngleT, DoubleAngleTable::kCount, AtT, SizingT, MakeT, RadiiT,
+    SectionFamilyId::DoubleAngleT, kDoubleAngleCount, AtT, SizingT, MakeT, RadiiT,
     true, true, CheckDoubleAngle, SurelyFails,
 };
 
 const SectionFamily kCross = {
-    SectionFamilyId::DoubleAngleCross, DoubleAngleTable::kCount, AtCross, SizingCross, MakeCross, RadiiCross,
+    SectionFamilyId::DoubleAngleCross, kDoubleAngleCount, AtCross, SizingCross, MakeCross, RadiiCross,
     true, true, CheckDoubleAngle, SurelyFails,
 };
 

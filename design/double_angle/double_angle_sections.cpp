@@ -1,11 +1,10 @@
 #include "design/double_angle/double_angle_sections.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "design/angle/angle_sections.h"
 
-static_assert(DoubleAngleTable::kCount == SectionTable::kCount, "a pair of each angle");
+static_assert(kDoubleAngleCount == SectionTable::kCount, "a pair of each angle");
 
 namespace {
 
@@ -21,21 +20,15 @@ Section Pair(SectionFamilyId family, const Section& single) {
 
 }  // namespace
 
-DoubleAngleTable::DoubleAngleTable(SectionFamilyId family) : sections_(), lightest_() {
-    for (int k = 0; k < kCount; ++k) {
-        sections_[k] = Pair(family, EqualAngles().At(k));
-        lightest_[k] = sections_[k];
-    }
-    std::stable_sort(lightest_, lightest_ + kCount, LighterFirst);
-}
-
 const DoubleAngleTable& DoubleAnglesT() {
-    static const DoubleAngleTable table(SectionFamilyId::DoubleAngleT);
+    static const DoubleAngleTable table(
+        [](int k) { return Pair(SectionFamilyId::DoubleAngleT, EqualAngles().At(k)); }, EverySize);
     return table;
 }
 
 const DoubleAngleTable& DoubleAnglesCross() {
-    static const DoubleAngleTable table(SectionFamilyId::DoubleAngleCross);
+    static const DoubleAngleTable table(
+        [](int k) { return Pair(SectionFamilyId::DoubleAngleCross, EqualAngles().At(k)); }, EverySize);
     return table;
 }
 

@@ -5,23 +5,11 @@
 #define BRACING_DESIGN_DOUBLE_ANGLE_DOUBLE_ANGLE_SECTIONS_H
 
 #include "design/section.h"
+#include "design/listed_sections.h"
 #include "design/section_family.h"
 
-class DoubleAngleTable {
-public:
-    static constexpr int kCount = 115;
-
-    explicit DoubleAngleTable(SectionFamilyId family);
-
-    // In the standard's order.
-    const Section& At(int k) const { return sections_[k]; }
-    // Lightest first.
-    SectionList Lightest() const { return {lightest_, kCount}; }
-
-private:
-    Section sections_[kCount];
-    Section lightest_[kCount];
-};
+constexpr int kDoubleAngleCount = 115;
+using DoubleAngleTable = ListedSections<kDoubleAngleCount>;
 
 const DoubleAngleTable& DoubleAnglesT();
 const DoubleAngleTable& DoubleAnglesCross();

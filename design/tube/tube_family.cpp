@@ -1,34 +1,20 @@
 #include "design/tube/tube_family.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "calc/stability.h"
+#include "design/listed_sections.h"
 #include "design/member_rules.h"
 #include "design/round_section.h"
 #include "design/tube/tube_sizes.h"
 
 namespace {
 
-class TubeTable {
-public:
-    TubeTable() : sections_(), lightest_() {
-        for (int k = 0; k < kTubeSizeCount; ++k) {
-            sections_[k] = TubeSection(kTubeSizes[k].D_mm, kTubeSizes[k].t_mm);
-            lightest_[k] = sections_[k];
-        }
-        std::stable_sort(lightest_, lightest_ + kTubeSizeCount, LighterFirst);
-    }
-    const Section& At(int k) const { return sections_[k]; }
-    SectionList Lightest() const { return {lightest_, kTubeSizeCount}; }
-
-private:
-    Section sections_[kTubeSizeCount];
-    Section lightest_[kTubeSizeCount];
-};
+using TubeTable = ListedSections<kTubeSizeCount>;
 
 const TubeTable& Tubes() {
-    static const TubeTable table;
+    static const TubeTable table(
+        [](int k) { return TubeSection(kTubeSizes[k].D_mm, kTubeSizes[k].t_mm); }, EverySize);
     return table;
 }
 
