@@ -28,8 +28,8 @@ void Fillers(const BracingResults& bay, const Section& s, DesignCheck& c) {
         (compression ? kFillerSpacingCompression : kFillerSpacingTension) * 10.0 * q.i1_cm;
     // Node to crossing, m to mm.
     const double half_mm = 1000.0 * bay.L / 2.0;
+    // Spaces of at most the spacing need one filler fewer than spaces.
     double fillers = std::ceil(half_mm / q.filler_spacing_mm) - 1.0;
-    if (fillers < 0.0) fillers = 0.0;
     if (compression && fillers < kFillersCompression) fillers = kFillersCompression;
     q.fillers_per_half = fillers;
 }

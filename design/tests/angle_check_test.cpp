@@ -423,6 +423,10 @@ TEST(CompressionCheck, EquivalentSlendernessOfCrossingSingleAngles) {
         {"Q345 divides by eps_k 0.8253: 64.12, 121.68, 45.63 x 0.8253 = 37.66 < 41.25",
          Bay(2, 3, 1, 20, 30), 220, 16, SteelGrade::Q345, 64.12, 121.68, 45.63, 41.25,
          ConvertedSlenderness::Short, false, false},
+        {"Q345 and shorter still, H 1, B 1.5: (180.28 / 6.813) / 0.8253 = 32.06, 100.84, 37.82; "
+         "37.82 x 0.8253 = 31.21 over lambda_x 90.14 / 4.370 = 20.63",
+         Bay(1, 1.5, 1, 20, 30), 220, 16, SteelGrade::Q345, 32.06, 100.84, 37.82, 31.21,
+         ConvertedSlenderness::Short, false, true},
         {"H 3, B 4, L125x10 (ix 3.852, iy0 2.476): 500 / 3.852 = 129.80, 52 + 129.80, 0.375 x "
          "181.80 = 68.18; lambda_x 250 / 2.4763 = 100.96 governs",
          Bay(3, 4, 1, 0, 10), 125, 10, SteelGrade::Q235, 129.80, 181.80, 68.18, 100.96,

@@ -167,6 +167,11 @@ TEST(SectionLists, SizingWalksLightestFirstFromEachFamilysSmallest) {
             EXPECT_EQ(walk.items[k].family, c.family->id);
         }
     }
+    // Equal mass and area: the smaller first dimension first, either way round.
+    const Section a{SectionFamilyId::Tube, 100, 5, 0, 10, 15, 3, 3, 3, 3, 0};
+    Section b = a;
+    b.b_mm = 101;
+    EXPECT_TRUE(LighterFirst(a, b) && !LighterFirst(b, a) && !LighterFirst(a, a));
     // L80x10 and L110x7 both weigh 11.9 kg/m: the smaller area first.
     const SectionList angles = kAngles.sizing();
     for (int k = 0; k + 1 < angles.count; ++k) {
