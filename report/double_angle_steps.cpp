@@ -25,18 +25,20 @@ const PairTexts kCross = {
 };
 
 bool IsCross(const CaseInputs& in) { return in.design.family == SectionFamilyId::DoubleAngleCross; }
+const PairTexts& TextsOf(const CaseInputs& in) { return IsCross(in) ? kCross : kTee; }
 
 // The radii the member is designed with: in plane the T's ix1 or the
 // cross's ix0, out of plane about the leg-parallel axis at the gap.
 MemberRadii Radii(const CaseInputs& in) { return FamilyOf(in.design.family).radii(in.s, in.design.gusset_mm); }
 double InPlane(const CaseInputs& in, const MemberRadii& r) { return IsCross(in) ? r.ix0_cm : r.ix_cm; }
 
-// A, the radii, f and both slendernesses; `k` 0 in tension, 1 in compression.
-void AddSectionSteps(const CaseInputs& in, int k, std::vector<Step>& steps) {
-    const PairTexts& texts = IsCross(in) ? kCross : kTee;
+// A, the radii, f and both slendernesses in the check's case.
+void AddSectionSteps(const CaseInputs& in, std::vector<Step>& steps) {
+    const PairTexts& texts = TextsOf(in);
     const Section& s = in.s;
     const MemberRadii radii = Radii(in);
-    const bool tension = k == 0;
+    const bool tension = in.check.kind == DesignCaseKind::Tension;
+    const int k = tension ? 0 : 1;
     const char* clause = tension ? "7.4.7" : "7.4.6";
     steps = {
         // One angle's area to a digit more, so that twice it reads as the pair's.
@@ -107,17 +109,17 @@ void AddCrossTorsionSteps(const CaseInputs& in, std::vector<Step>& steps) {
 }  // namespace
 
 void PairTensionSteps(const CaseInputs& in, std::vector<Step>& steps) {
-    AddSectionSteps(in, 0, steps);
+    AddSectionSteps(in, steps);
     // The strength criterion: 0.85 f at the end section, each angle connected by one leg.
     steps.push_back(StressStep("σ1 = 1000·N1/(100·A)", in.r.N1, Number(in.s.A_cm2, kPropertyDecimals), in.check.q.sigma,
                                "7.1.1、表 7.1.3"));
-    AddFillerSteps((IsCross(in) ? kCross : kTee).fillerRadius, in, steps);
+    AddFillerSteps(TextsOf(in).fillerRadius, in, steps);
 }
 
 void PairCompressionSteps(const CaseInputs& in, std::vector<Step>& steps) {
     const DesignQuantities& q = in.check.q;
     const std::string A = Number(in.s.A_cm2, kPropertyDecimals);
-    AddSectionSteps(in, 1, steps);
+    AddSectionSteps(in, steps);
     steps.push_back(EpsKStep(in));
     if (IsCross(in)) {
         AddCrossTorsionSteps(in, steps);
@@ -133,7 +135,7 @@ void PairCompressionSteps(const CaseInputs& in, std::vector<Step>& steps) {
     steps.push_back(StressStep("N2/A = 1000·N2/(100·A)", in.r.N2, A,
                                in.check.Find(CriterionId::CompressionStrength)->value, "7.1.1、表 7.1.3"));
     AddHalfCapacityStep("N2/(φ·A·f) = σ2/f", in, steps);
-    AddFillerSteps((IsCross(in) ? kCross : kTee).fillerRadius, in, steps);
+    AddFillerSteps(TextsOf(in).fillerRadius, in, steps);
 }
 
 void PairProperties(const Section& s, const MemberRadii& radii, std::vector<Cell>& cells) {

@@ -26,27 +26,34 @@ void AddSectionSteps(const Section& s, std::vector<Step>& steps) {
     steps.push_back({"m = 0.785·A", "0.785 × " + A, Number(s.mass_kg_m, 3), "kg/m", ""});
 }
 
+// A tube's section, f by its wall (Table 4.4.3) and both slendernesses in its case.
+void AddTubeSteps(const CaseInputs& in, std::vector<Step>& steps) {
+    const DesignQuantities& q = in.check.q;
+    const Section& s = in.s;
+    const bool tension = in.check.kind == DesignCaseKind::Tension;
+    const char* clause = tension ? "7.4.7" : "7.4.6";
+    steps.clear();
+    AddSectionSteps(s, steps);
+    steps.push_back(StrengthStep(in, "无缝钢管，" + Dimension("t", s.t_mm), "表 4.4.3"));
+    steps.push_back(SlendernessStep(tension ? "λx = 100·Lx1/i" : "λx = 100·Lx2/i", tension ? in.r.Lx1 : in.r.Lx2,
+                                    s.ix_cm, q.lambda_x, clause));
+    steps.push_back(SlendernessStep(tension ? "λy = 100·Ly1/i" : "λy = 100·Ly2/i", tension ? in.r.Ly1 : in.r.Ly2,
+                                    s.ix_cm, q.lambda_y, clause));
+}
+
 }  // namespace
 
 void TubeTensionSteps(const CaseInputs& in, std::vector<Step>& steps) {
     const DesignQuantities& q = in.check.q;
     const Section& s = in.s;
-    steps.clear();
-    AddSectionSteps(s, steps);
-    steps.push_back(StrengthStep(in, "无缝钢管，" + Dimension("t", s.t_mm), "表 4.4.3"));
-    steps.push_back(SlendernessStep("λx = 100·Lx1/i", in.r.Lx1, s.ix_cm, q.lambda_x, "7.4.7"));
-    steps.push_back(SlendernessStep("λy = 100·Ly1/i", in.r.Ly1, s.ix_cm, q.lambda_y, "7.4.7"));
+    AddTubeSteps(in, steps);
     steps.push_back(StressStep("σ1 = 1000·N1/(100·A)", in.r.N1, Number(s.A_cm2, kPropertyDecimals), q.sigma, "7.1.1"));
 }
 
 void TubeCompressionSteps(const CaseInputs& in, std::vector<Step>& steps) {
     const DesignQuantities& q = in.check.q;
     const Section& s = in.s;
-    steps.clear();
-    AddSectionSteps(s, steps);
-    steps.push_back(StrengthStep(in, "无缝钢管，" + Dimension("t", s.t_mm), "表 4.4.3"));
-    steps.push_back(SlendernessStep("λx = 100·Lx2/i", in.r.Lx2, s.ix_cm, q.lambda_x, "7.4.6"));
-    steps.push_back(SlendernessStep("λy = 100·Ly2/i", in.r.Ly2, s.ix_cm, q.lambda_y, "7.4.6"));
+    AddTubeSteps(in, steps);
     steps.push_back(EpsKStep(in));
     steps.push_back(LambdaNStep("λ2", q.lambda_phi, q));
     steps.push_back(PhiStep(in.check));
