@@ -41,7 +41,7 @@ void AngleTensionSteps(const CaseInputs& in, std::vector<Step>& steps) {
     const DesignQuantities& c = in.check.q;
     const Section& s = in.s;
     steps = {
-        StrengthStep(in, Dimension("t", s.t_mm), "表 4.4.1"),
+        StrengthStep(in, DimensionText("t", s.t_mm), "表 4.4.1"),
         SlendernessStep("λx = 100·Lx1/iy0", in.r.Lx1, s.iy0_cm, c.lambda_x, "7.4.7"),
         SlendernessStep("λy = 100·Ly1/ix", in.r.Ly1, s.ix_cm, c.lambda_y, "7.4.7"),
         StressStep("σ1 = 1000·N1/(100·A)", in.r.N1, Number(s.A_cm2, kPropertyDecimals), c.sigma, "7.6.1"),
@@ -55,7 +55,7 @@ void AngleCompressionSteps(const CaseInputs& in, std::vector<Step>& steps) {
     const std::string epsK = Number(c.eps_k, kFactorDecimals);
     const std::string wt = Number(c.w_t, kWidthRatioDecimals);
     steps = {
-        StrengthStep(in, Dimension("t", s.t_mm), "表 4.4.1"),
+        StrengthStep(in, DimensionText("t", s.t_mm), "表 4.4.1"),
         SlendernessStep("λx = 100·Lx2/iy0", in.r.Lx2, s.iy0_cm, c.lambda_x, "7.4.6"),
         SlendernessStep("λy = 100·Ly2/ix", in.r.Ly2, s.ix_cm, c.lambda_y, "7.4.6"),
         EpsKStep(in),

@@ -4,7 +4,7 @@
 #include "batch/grade_text.h"
 #include "report/report_numbers.h"
 
-std::string Dimension(const char* symbol, double mm) {
+std::string DimensionText(const char* symbol, double mm) {
     return std::string(symbol) + " = " + TableNumber(mm, 2) + " mm";
 }
 

@@ -25,7 +25,7 @@ struct CaseInputs {
 };
 
 // A dimension as the sheet names it: "t = 6 mm", "d = 5.5 mm".
-std::string Dimension(const char* symbol, double mm);
+std::string DimensionText(const char* symbol, double mm);
 
 // "f（Q235，`by`）" from `table`.
 Step StrengthStep(const CaseInputs& in, const std::string& by, const char* table);

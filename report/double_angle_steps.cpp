@@ -50,7 +50,7 @@ void AddSectionSteps(const CaseInputs& in, std::vector<Step>& steps) {
          "√(" + Number(s.ix_cm, kPropertyDecimals) + "² + (" + Number(s.z0_cm, kPropertyDecimals) + " + " +
              Number(in.design.gusset_mm / 10.0, 2) + " / 2)²)",
          Number(radii.iy_cm, kPropertyDecimals), "cm", ""},
-        StrengthStep(in, Dimension("t", s.t_mm), "表 4.4.1"),
+        StrengthStep(in, DimensionText("t", s.t_mm), "表 4.4.1"),
         SlendernessStep(texts.lambdaX[k], tension ? in.r.Lx1 : in.r.Lx2, InPlane(in, radii), in.check.q.lambda_x,
                         clause),
         SlendernessStep(texts.lambdaY[k], tension ? in.r.Ly1 : in.r.Ly2, radii.iy_cm, in.check.q.lambda_y, clause),

@@ -34,7 +34,7 @@ void AddTubeSteps(const CaseInputs& in, std::vector<Step>& steps) {
     const char* clause = tension ? "7.4.7" : "7.4.6";
     steps.clear();
     AddSectionSteps(s, steps);
-    steps.push_back(StrengthStep(in, "无缝钢管，" + Dimension("t", s.t_mm), "表 4.4.3"));
+    steps.push_back(StrengthStep(in, "无缝钢管，" + DimensionText("t", s.t_mm), "表 4.4.3"));
     steps.push_back(SlendernessStep(tension ? "λx = 100·Lx1/i" : "λx = 100·Lx2/i", tension ? in.r.Lx1 : in.r.Lx2,
                                     s.ix_cm, q.lambda_x, clause));
     steps.push_back(SlendernessStep(tension ? "λy = 100·Ly1/i" : "λy = 100·Ly2/i", tension ? in.r.Ly1 : in.r.Ly2,
@@ -73,7 +73,7 @@ void BarTensionSteps(const CaseInputs& in, std::vector<Step>& steps) {
     steps.clear();
     AddSectionSteps(s, steps);
     // GB 50017-2017 Table 4.4.1 bands a bar by its diameter.
-    steps.push_back(StrengthStep(in, Dimension("d", s.b_mm), "表 4.4.1"));
+    steps.push_back(StrengthStep(in, DimensionText("d", s.b_mm), "表 4.4.1"));
     if (in.check.branches.no_slenderness_limit) {
         steps.push_back(SlendernessStep("λ = 100·Ly1/i（仅供参考）", in.r.Ly1, s.ix_cm, q.lambda_y,
                                         "表 7.4.7“除张紧的圆钢外”：不限长细比"));
