@@ -120,7 +120,8 @@ Frame FrameOf(const Box& box) {
 }
 
 // An axis through `c` (drawing units) along (dx, dy), `reach` each way but
-// never closer than kEdge to the sketch's edge; labelled at its (dx, dy) end.
+// never closer than kEdge to the sketch's edge (and kOverhang more at the
+// top, for a label); labelled at its (dx, dy) end.
 void Axis(Sketch& sketch, SketchPoint c, double dx, double dy, double reach, const char* name, double lx, double ly,
           const char* anchor) {
     for (const double limit : {(c.x - kEdge) / std::fabs(dx), (kWidth - kEdge - c.x) / std::fabs(dx),
