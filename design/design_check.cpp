@@ -7,7 +7,8 @@ DesignCheck BeginCheck(DesignCaseKind kind) {
     c.kind = kind;
     const double none = std::numeric_limits<double>::quiet_NaN();
     c.q = DesignQuantities{none, none, none, none, none, none, none, none, none, none, none,
-                           none, none, none, none, none, none, none, none, none, none, none};
+                           none, none, none, none, none, none, none, none, none, none, none,
+                           none, none, none, none};
     return c;
 }
 

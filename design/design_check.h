@@ -5,6 +5,8 @@
 #ifndef BRACING_DESIGN_DESIGN_CHECK_H
 #define BRACING_DESIGN_DESIGN_CHECK_H
 
+#include "calc/stability.h"
+
 enum class DesignCaseKind { Tension, Compression };
 
 enum class CriterionId {
@@ -82,10 +84,18 @@ struct DesignQuantities {
     double i1_cm;
     double filler_spacing_mm;
     double fillers_per_half;
+    // GB 50017-2017 7.2.2 item 1(2), 2L+: b/t against 15 eps_k; where it
+    // is over, the polar moment about the shear centre and the torsion
+    // constant, cm4.
+    double b_t;
+    double b_t_torsion;
+    double I0_cm4;
+    double It_cm4;
 };
 
 struct DesignBranches {
     PhiBranch phi = PhiBranch::None;
+    const BucklingCurve* curve = nullptr;  // phi's (Table 7.2.1-1); null: no phi
     bool eta_capped = false;      // eta reached 1 (GB 50017-2017 7.6.1)
     bool lambda_floored = false;  // lambda_x under 20 taken as 20 for eta
     WidthThicknessLimit width_thickness = WidthThicknessLimit::None;
@@ -98,6 +108,8 @@ struct DesignBranches {
     bool half_capacity_relief = false;
     bool torsion_checked = false;  // 2L+: b/t over 15 eps_k, so lambda_z (7.2.2 item 1)
     bool torsion_governs = false;  // phi at lambda_yz or lambda_z, above lambda_x and lambda
+    // 2L T: lambda_yz by lambda_y with lambda_y >= lambda_z, else by lambda_z (7.2.2 item 2(3)).
+    bool yz_by_lambda_y = false;
     bool no_slenderness_limit = false;  // a tensioned round bar (Table 7.4.7)
 };
 

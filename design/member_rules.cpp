@@ -10,6 +10,7 @@ void StabilityAt(const BucklingCurve& curve, double lambda_phi, DesignCheck& c) 
     c.q.lambda_phi = lambda_phi;
     c.q.lambda_n = lambda_phi / (kNormalisingSlenderness * c.q.eps_k);
     c.q.phi = StabilityCoefficient(curve, c.q.lambda_n);
+    c.branches.curve = &curve;
     c.branches.phi = StabilityBranch(c.q.lambda_n) == StabilityFormula::Parabola ? PhiBranch::Parabola
                                                                                  : PhiBranch::Perry;
 }

@@ -17,9 +17,11 @@ SizingChoice SizeCase(const SectionFamily& family, SectionList sizes, DesignCase
         }
         if (!family.surely_fails(kind, bay, s, request) && family.check(kind, bay, s, request).ok) {
             out.chosen = &s;
+            // cppcheck-suppress returnDanglingLifetime ; `items` points at the family's table, which outlives `sizes`
             return out;
         }
         out.before = &s;
     }
+    // cppcheck-suppress returnDanglingLifetime ; as above
     return out;
 }

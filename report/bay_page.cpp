@@ -6,8 +6,10 @@
 #include "report/bay_sketch.h"
 #include "report/core_steps.h"
 #include "report/design_cases.h"
+#include "report/family_steps.h"
 #include "report/report_numbers.h"
 #include "report/report_words.h"
+#include "report/section_sketch.h"
 #include "report/summary_rows.h"
 
 namespace {
@@ -28,10 +30,13 @@ void AddRow(std::vector<InputRow>& rows, const char* symbol, const char* name, s
     rows.push_back(std::move(row));
 }
 
-// The design's own inputs: grade, method, crane duty and the limits with
-// the clause that may raise them.
+// The design's own inputs: grade, method, crane duty, the gusset where it
+// sits between two angles, and the limits with the clause that may raise them.
 void AddDesignBasisRows(const BayDesign& d, std::vector<InputRow>& rows) {
     AddRow(rows, "", "钢号", GradeName(d.grade), false, "");
+    if (StepsOf(d.family).gusset) {
+        AddRow(rows, "g", "节点板厚度", TableNumber(d.gusset_mm, 2), false, "mm");
+    }
     AddRow(rows, "", "设计方法", MethodText(d.method), false, "");
     AddRow(rows, "", "吊车", d.heavyCranes ? "重级工作制（A6–A8）" : "非重级工作制", false, "");
     AddRow(rows, "[λ]", "拉杆容许长细比", Number(d.limits.tension.lambda, kLimitDecimals), false, "");
@@ -75,10 +80,13 @@ bool BuildBayPage(const CheckedRow& bay, BayPage& page) {
     BuildInputs(bay, page.inputs);
     page.stepsHeading = page.design ? "内力与计算长度" : "计算过程（与对话框相同）";
     BuildCoreSteps(bay.inputs, bay.results, !page.design, page.steps);
+    page.sectionSketch.marks.clear();
     if (page.design) {
-        page.propertiesHeading = "截面特性（GB/T 706-2016）";
-        page.propertyColumns = kPropertyColumns;
-        page.propertyColumnCount = kPropertyColumnCount;
+        const FamilyWords& words = WordsOf(bay.design->family);
+        BuildSectionSketch(*bay.design, page.sectionSketch);
+        page.propertiesHeading = words.propertiesHeading;
+        page.propertyColumns = words.propertyColumns;
+        page.propertyColumnCount = words.propertyColumnCount;
         BuildSectionProperties(*bay.design, page.properties);
         page.adopted = AdoptedDesign(*bay.design);
         BuildDesignCases(bay.results, *bay.design, page.cases);

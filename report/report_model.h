@@ -119,15 +119,29 @@ struct PropertyRow {
     const char* missing = "";  // over the remaining columns when none passes
 };
 
-// The sketch in drawing units, y downwards: lines, the arrow's head and
-// labels, in the order they are drawn.
-enum class MarkKind { Line, Polygon, Label };
+// A sketch in drawing units, y downwards: lines, the arrow's head,
+// closed outlines, circles and labels, in the order they are drawn (a
+// later mark covers an earlier one).
+// Path: a closed outline through `points`, filled. Circle: centre x[0],
+// y[0] and `radius`, filled. Their styles: "section" the steel (light
+// fill, black outline), "bore" a tube's hole (white fill, black outline),
+// "gusset" the gusset plate (dark fill). Line styles besides the bay's:
+// "axis" an axis of the section (dash-dot), "leader" a thin line from a
+// label to what it names.
+enum class MarkKind { Line, Polygon, Label, Path, Circle };
+
+struct SketchPoint {
+    double x;
+    double y;
+};
 
 struct SketchMark {
     MarkKind kind;
-    const char* style = "";  // line: its kind (column, strut, dim, ...)
-    double x[3] = {};        // line: two ends; polygon: three corners; label: its anchor
+    const char* style = "";  // line: its kind (column, strut, dim, ...); path, circle: as above
+    double x[3] = {};        // line: two ends; polygon: three corners; label: its anchor; circle: its centre
     double y[3] = {};
+    std::vector<SketchPoint> points;  // path
+    double radius = 0.0;              // circle
     std::string text;        // label
     const char* anchor = ""; // label: start, middle or end
     bool upwards = false;    // label: along a vertical dimension
@@ -151,6 +165,9 @@ struct BayPage {
     std::string lineNote;     // the line, when the title is a name
     const char* scopeLine = "";
     Sketch sketch;
+    // The member's section to scale, with its axes and the gusset; no
+    // marks where the page has no section to draw.
+    Sketch sectionSketch;
     const char* inputsHeading = "";
     std::vector<InputRow> inputs;
     std::string stepsHeading;

@@ -4,6 +4,7 @@
 #ifndef BRACING_REPORT_REPORT_WORDS_H
 #define BRACING_REPORT_REPORT_WORDS_H
 
+#include "design/section.h"
 #include "report/report_model.h"
 
 extern const char* const kSheetTitle;
@@ -20,7 +21,19 @@ extern const TextList kScopeInFull;
 
 constexpr int kCriteriaColumnCount = 6;
 extern const char* const kCriteriaColumns[kCriteriaColumnCount];
-constexpr int kPropertyColumnCount = 9;
-extern const char* const kPropertyColumns[kPropertyColumnCount];
+// How the sheet names one section family and heads its properties.
+struct FamilyWords {
+    SectionFamilyId family;
+    const char* noun;        // what sizing chooses among: "可选的角钢中…"
+    const char* nonePasses;  // over the property columns where no section passes
+    const char* propertiesHeading;
+    const char* const* propertyColumns;
+    int propertyColumnCount;
+};
+
+const FamilyWords& WordsOf(SectionFamilyId family);
+
+// A round bar's compression case, which it does not take.
+extern const char* const kNoCompressionCase;
 
 #endif

@@ -41,8 +41,9 @@ double TorsionT(const Section& s, DesignCheck& c) {
     q.lambda_z = 3.9 * s.b_mm / s.t_mm;
     const double ly = q.lambda_y;
     const double lz = q.lambda_z;
-    q.lambda_yz = ly >= lz ? ly * (1.0 + 0.16 * (lz / ly) * (lz / ly))
-                           : lz * (1.0 + 0.16 * (ly / lz) * (ly / lz));
+    c.branches.yz_by_lambda_y = ly >= lz;
+    q.lambda_yz = c.branches.yz_by_lambda_y ? ly * (1.0 + 0.16 * (lz / ly) * (lz / ly))
+                                            : lz * (1.0 + 0.16 * (ly / lz) * (ly / lz));
     c.branches.torsion_checked = true;
     c.branches.torsion_governs = q.lambda_yz > q.lambda_x;
     return Larger(q.lambda_x, q.lambda_yz);
@@ -53,11 +54,16 @@ double TorsionT(const Section& s, DesignCheck& c) {
 // about the centroid (the shear centre), It = 2 (2b - t) t^3 / 3.
 double TorsionCross(const Section& s, double gusset_mm, DesignCheck& c) {
     DesignQuantities& q = c.q;
-    c.branches.torsion_checked = s.b_mm / s.t_mm > 15.0 * q.eps_k;
+    q.b_t = s.b_mm / s.t_mm;
+    q.b_t_torsion = 15.0 * q.eps_k;
+    c.branches.torsion_checked = q.b_t > q.b_t_torsion;
     if (!c.branches.torsion_checked) return q.lambda;
     const double i_mm = 10.0 * GapRadius(s, gusset_mm);
     const double I0_mm4 = 2.0 * (100.0 * s.A_cm2) * i_mm * i_mm;
     const double It_mm4 = 2.0 * (2.0 * s.b_mm - s.t_mm) * s.t_mm * s.t_mm * s.t_mm / 3.0;
+    // mm4 to cm4, for the sheet.
+    q.I0_cm4 = I0_mm4 / 1.0e4;
+    q.It_cm4 = It_mm4 / 1.0e4;
     q.lambda_z = std::sqrt(I0_mm4 / (It_mm4 / 25.7));
     c.branches.torsion_governs = q.lambda_z > q.lambda;
     return Larger(q.lambda, q.lambda_z);

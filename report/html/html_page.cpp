@@ -164,7 +164,14 @@ void AppendPage(std::string& html, const BayPage& page) {
     html += "</h2>\n";
     AppendCell(html, "p", page.scopeLine, " class=\"scope-line\"");
     html += "\n<div class=\"top\">\n";
-    AppendSketch(html, page.sketch);
+    if (page.sectionSketch.marks.empty()) {
+        AppendSketch(html, page.sketch);
+    } else {
+        html += "<div class=\"figures\">\n";
+        AppendSketch(html, page.sketch);
+        AppendSketch(html, page.sectionSketch);
+        html += "</div>\n";
+    }
     AppendInputs(html, page);
     html += "</div>\n";
     AppendHeading(html, "h3", page.stepsHeading);

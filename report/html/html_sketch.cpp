@@ -21,6 +21,17 @@ void AppendMark(std::string& svg, const SketchMark& mark) {
         svg += std::string("<polygon class=\"") + mark.style + "\" points=\"" + Point(mark.x[0], mark.y[0]) + " " +
                Point(mark.x[1], mark.y[1]) + " " + Point(mark.x[2], mark.y[2]) + "\"/>\n";
         return;
+    case MarkKind::Path:
+        svg += std::string("<polygon class=\"") + mark.style + "\" points=\"";
+        for (std::size_t k = 0; k < mark.points.size(); ++k) {
+            svg += (k == 0 ? "" : " ") + Point(mark.points[k].x, mark.points[k].y);
+        }
+        svg += "\"/>\n";
+        return;
+    case MarkKind::Circle:
+        svg += std::string("<circle class=\"") + mark.style + "\" cx=\"" + Coordinate(mark.x[0]) + "\" cy=\"" +
+               Coordinate(mark.y[0]) + "\" r=\"" + Coordinate(mark.radius) + "\"/>\n";
+        return;
     case MarkKind::Label:
         break;
     }

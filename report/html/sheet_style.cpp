@@ -42,8 +42,11 @@ section.bay { break-before: page; page-break-before: always; }
 .scope-line { font-size: 8.5pt; border: 0.5pt solid #444; padding: 1mm 2mm; margin: 0 0 3mm; }
 .top { display: flex; gap: 5mm; align-items: flex-start; }
 .top figure { margin: 0; flex: 0 0 85mm; }
+.top .figures { flex: 0 0 85mm; }
+.figures figure + figure { margin-top: 3mm; }
 .top figcaption { font-size: 8.5pt; text-align: center; }
 .top table { flex: 1 1 auto; }
+.inputs td:last-child { white-space: nowrap; }
 svg { width: 85mm; height: auto; }
 svg line { stroke: #000; }
 svg .column { stroke-width: 4; }
@@ -52,6 +55,11 @@ svg .diagonal { stroke-width: 1.5; }
 svg .ground { stroke-width: 1; }
 svg .dim, svg .tick { stroke-width: 0.6; }
 svg .load { stroke-width: 2; fill: #000; }
+svg .section { fill: #ccc; stroke: #000; stroke-width: 1; }
+svg .bore { fill: #fff; stroke: #000; stroke-width: 1; }
+svg .gusset { fill: #666; stroke: #000; stroke-width: 0.6; }
+svg .axis { stroke-width: 0.6; stroke-dasharray: 10px 3px 2px 3px; }
+svg .leader { stroke-width: 0.6; }
 svg text { font-size: 14px; font-family: inherit; }
 a { color: inherit; text-decoration: none; }
 .conclusion { margin: 1.5mm 0 1mm; font-weight: bold; }

@@ -18,9 +18,10 @@ struct ExampleBay {
     long line;
     const char* name;
     const char* cells[kInputFieldCount];  // H B n T W, then A and i only without a section
-    double b_mm;  // the given angle b x t; 0: sized
+    double b_mm;  // the given section b x t (a bar: d, t NaN); 0: sized
     double t_mm;
     SteelGrade grade;
+    SectionFamilyId family = SectionFamilyId::EqualAngle;
 };
 
 // A bay with the design check it points at.
@@ -47,12 +48,12 @@ inline void Prepare(const ExampleBay& example, PreparedBay& out) {
     if (!designCheck) {
         return;  // A and i typed: the dialog's check only
     }
-    const SectionFamily& angles = FamilyOf(SectionFamilyId::EqualAngle);
-    const bool given = example.b_mm > 0.0 && angles.make(example.b_mm, example.t_mm, out.given);
+    const SectionFamily& family = FamilyOf(example.family);
+    const bool given = example.b_mm > 0.0 && family.make(example.b_mm, example.t_mm, out.given);
     DesignRequest request;
     request.grade = example.grade;
     request.limits = DefaultSlendernessLimits(bay.inputs.T, false, false);
-    out.design = DesignBay(bay.results, request, given ? &out.given : nullptr, angles, angles.sizing(),
+    out.design = DesignBay(bay.results, request, given ? &out.given : nullptr, family, family.sizing(),
                            MinimumSize());
     bay.design = &out.design;
 }

@@ -67,6 +67,20 @@ std::vector<std::string> CriteriaRows(const CaseReport& c) {
     return rows;
 }
 
+// The property table's head and each case's row, as "a|b|c".
+std::vector<std::string> PropertyRows(const BayPage& page) {
+    std::vector<std::string> rows = {""};
+    for (int k = 0; k < page.propertyColumnCount; ++k) {
+        rows[0] += (k == 0 ? "" : "|") + std::string(page.propertyColumns[k]);
+    }
+    for (const PropertyRow& row : page.properties) {
+        std::string line = row.design;
+        for (const Cell& cell : row.cells) line += "|" + cell.text;
+        rows.push_back(row.cells.empty() ? line + "|" + row.missing : line);
+    }
+    return rows;
+}
+
 // Every label lies inside the drawing, its length estimated at 0.6 em a
 // Latin character and 1 em a Chinese one (or as squeezed).
 void ExpectLabelsInside(const Sketch& sketch, const std::string& why) {
@@ -215,11 +229,9 @@ TEST(ReportModel, EachPageHoldsEveryInputAsTypedEveryStepAndEveryCriterionWithIt
               (std::vector<std::string>{"长细比 λ2 = max(λx, λy)|403.3|150|2.688|不满足|表 7.4.6",
                                         "稳定 σ2|431.53 N/mm²|215.00 N/mm²|2.007|不满足|7.6.1、附录 D",
                                         "肢件宽厚比 w/t|8.50|55.41|0.153|满足|7.3.1"}));  // 5εk + 0.125·λx
-    EXPECT_EQ(worked.properties[0].cells.size(), 8u);
-    EXPECT_EQ(worked.properties[0].cells[0].text + "|" + worked.properties[0].cells[6].text + "|" +
-                  worked.properties[0].cells[7].text,
-              "L110x7|11.9|自动选择");  // the mass as the table prints it
-    EXPECT_TRUE(PageOf(hopeless).properties[0].cells.empty());  // no angle passes
+    // The mass as the table prints it; a row of its own where no angle passes.
+    EXPECT_EQ(PropertyRows(worked)[1], "按拉杆|L110x7|110|7|15.196|3.414|2.197|11.9|自动选择");
+    EXPECT_EQ(PropertyRows(PageOf(hopeless))[1], "按拉杆|没有满足要求的角钢");
     ExampleBay past = kWorked;  // L110x7 just past its limit: 301.6 against 300 is NG
     past.cells[0] = "6.483";
     past.b_mm = 110;
@@ -227,6 +239,113 @@ TEST(ReportModel, EachPageHoldsEveryInputAsTypedEveryStepAndEveryCriterionWithIt
     const BayPage page = PageOf(past);
     EXPECT_EQ(CriteriaRows(page.cases[page.cases[0].title.find("拉杆") != std::string::npos ? 0 : 1])[0],
               "长细比 λ1 = max(λx, λy)|301.6|300|1.005|不满足|表 7.4.7");
+}
+
+TEST(ReportModel, EachFamilysPageWorksOutItsCasesAndJudgesThemByTheCheck) {
+    // The worked bay (H 6, B 8, n 2, T 20, W 30): L 10 m, N1 31.25 kN,
+    // N2 15.625 kN, Lx 5 m, Ly1 10 m, Ly2 7 m; the gusset 8 mm.
+    const auto bay = [](const char* T, const char* W, double b, double t, SectionFamilyId family) {
+        return ExampleBay{5, "", {"6", "8", "2", T, W}, b, t, SteelGrade::Q235, family};
+    };
+    const double none = std::nan("");
+    const char* const kTeeHead = "设计|截面|b (mm)|t (mm)|A (cm²)|ix (cm)|iy (cm)|质量 (kg/m)|来源";
+    const char* const kBarHead = "设计|截面|d (mm)|A (cm²)|i (cm)|质量 (kg/m)|来源";
+    const char* const kNoBar = "按压杆|圆钢只能受拉，不进行压杆设计";
+    struct Case {
+        const char* why;
+        ExampleBay bay;
+        std::vector<std::string> properties;  // the head, then each case's row
+        std::vector<std::string> texts;       // inputs, steps, headings, conclusions and notes
+        std::vector<std::string> criteria;    // the adopted case's first; none listed: not compared
+    };
+    const Case cases[] = {
+        // 2L63x6: A 2 x 7.2882, ix1 1.929, z0 1.777; iy = sqrt(1.929^2 + 2.177^2) = 2.909.
+        // Tension: 1000 / 2.909 = 343.8 > 300; 80 i1 = 1543 mm, ceil(5000 / 1543) - 1 = 3 fillers.
+        // Compression: 700 / 2.909 = 240.6, lambda_z 3.9 x 63 / 6 = 40.9, lambda_yz 241.7 under
+        // lambda_x 500 / 1.929 = 259.2; 40 i1 = 772 mm, 6 fillers.
+        {"2L T on an 8 mm gusset", bay("20", "30", 63, 6, SectionFamilyId::DoubleAngleT),
+         {kTeeHead, "按拉杆|2L63x6|63|6|14.576|1.929|2.909|11.44|给定", "按压杆|2L63x6|63|6|14.576|1.929|2.909|11.44|给定"},
+         {"g|节点板厚度|8|mm\n", "A = 2·A1 = 2 × 7.2882 = 14.576 cm²（GB/T 706-2016）\n",
+          "iy = √(ix1² + (z0 + g/2)²) = √(1.929² + (1.777 + 0.80 / 2)²) = 2.909 cm\n",
+          "λy = 100·Ly2/iy = 100 × 7.000 / 2.909 = 240.6（7.4.6）\n", "λz = 3.9·b/t = 3.9 × 63 / 6 = 40.9（7.2.2 第 2 款）\n",
+          "λyz = λy·[1 + 0.16·(λz/λy)²]（λy ≥ λz） = 240.6 × [1 + 0.16 × (40.9 / 240.6)²] = 241.7（7.2.2 第 2 款）\n",
+          "λφ = max(λx, λyz) = max(259.2, 241.7) = 259.2（7.2.2）\n", "λn = λφ/(93.014·εk) = 259.2 / (93.014 × 1.000)",
+          "= b 类（表 7.2.1-1）", "σ2 = 1000·N2/(100·φ·A) = 1000 × 15.625 / (100 × 0.115 × 14.576) = 92.95 N/mm²（7.2.1）\n",
+          "i1 = ix1（平行于填板的形心轴） = 1.929 cm（7.2.6）\n", "s = 80·i1（拉杆） = 80 × 10 × 1.929 = 1543.2 mm（7.2.6）\n",
+          "n = ⌈(1000·L/2)/s⌉ − 1 = ⌈1000 × 10.000 / 2 / 1543.2⌉ − 1 = 3 块（节点至交叉点）（7.2.6）\n",
+          "n = max(2, ⌈(1000·L/2)/s⌉ − 1) = max(2, ⌈1000 × 10.000 / 2 / 771.6⌉ − 1) = 6 块",
+          "结论：按压杆设计，2L63x6 不满足要求（NG），长细比控制，比值 1.296。\n"},
+         {"长细比 λ1 = max(λx, λy)|343.8|300|1.146|不满足|表 7.4.7", "强度 σ1|21.44 N/mm²|182.75 N/mm²|0.117|满足|表 7.1.3",
+          "长细比 λ2 = max(λx, λy)|259.2|200|1.296|不满足|7.4.6 第 2 款", "稳定 σ2|92.95 N/mm²|215.00 N/mm²|0.432|满足|7.2.1、附录 D",
+          "肢件宽厚比 w/t|8.50|37.40|0.227|满足|7.3.1", "端部截面强度 N2/A|10.72 N/mm²|182.75 N/mm²|0.059|满足|表 7.1.3"}},
+        // 2L100x6+: b/t 16.67 over 15; I0 = 2 x 23.865 x 4.366^2 = 909.9 cm4, It = 2 x 19.4 x 0.6^3 / 3
+        // = 2.794 cm4, lambda_z = sqrt(909.9 x 25.7 / 2.794) = 91.5 under lambda 700 / 4.366 = 160.3.
+        {"2L+ with legs over 15 εk: torsion checked", bay("20", "30", 100, 6, SectionFamilyId::DoubleAngleCross),
+         {"设计|截面|b (mm)|t (mm)|A (cm²)|ix0 (cm)|i (cm)|质量 (kg/m)|来源", "按拉杆|2L100x6+|100|6|23.865|3.905|4.366|18.74|给定",
+          "按压杆|2L100x6+|100|6|23.865|3.905|4.366|18.74|给定"},
+         {"采用的设计：按压杆设计，2L100x6+，18.740 kg/m，比值 0.802（OK）", "ix0 = ix0,1（最小） = 3.905 cm",
+          "b/t = 100 / 6 = 16.67 > 15εk = 15.00（7.2.2 第 1 款：计算扭转屈曲）\n",
+          "I0 = Ix + Iy = 2·A·i² = 2 × 23.865 × 4.366² = 909.949 cm⁴（7.2.2）\n",
+          "It = 2·(2b − t)·t³/3 = 2 × (2 × 10.00 − 0.60) × 0.60³ / 3 = 2.794 cm⁴（7.2.2）\n",
+          "λz = √(I0/(It/25.7))（Iω = 0） = √(909.949 / (2.794 / 25.7)) = 91.5（7.2.2 第 1 款）\n",
+          "λφ = max(λ2, λz) = max(160.3, 91.5) = 160.3（7.2.2）\n", "i1 = iy0,1（一个角钢的最小回转半径） = 2.004 cm（7.2.6）\n"},
+         {"长细比 λ2 = max(λx, λy)|160.3|200|0.802|满足|7.4.6 第 2 款", "稳定 σ2|23.80 N/mm²|215.00 N/mm²|0.111|满足|7.2.1、附录 D",
+          "肢件宽厚比 w/t|14.67|21.00|0.698|满足|7.3.1", "端部截面强度 N2/A|6.55 N/mm²|182.75 N/mm²|0.036|满足|表 7.1.3",
+          "长细比 λ1 = max(λx, λy)|229.0|300|0.763|满足|表 7.4.7", "强度 σ1|13.09 N/mm²|182.75 N/mm²|0.072|满足|表 7.1.3"}},
+        {"2L+ with legs within 15 εk: φ at λ", bay("20", "30", 63, 6, SectionFamilyId::DoubleAngleCross), {},
+         {"b/t = 63 / 6 = 10.50 ≤ 15εk = 15.00（7.2.2 第 1 款：不必计算扭转屈曲）\nλn = λ2/(93.014·εk) = 240.6 / "},
+         {}},
+        // D89x4: A = pi x 85 x 4 = 10.681 cm2, i = sqrt(89^2 + 81^2) / 4 = 30.09 mm; 312.5 / 10.681 = 29.26
+        // against f itself; compression class a, D/t 22.25 against 100.
+        {"seamless tube", bay("20", "30", 89, 4, SectionFamilyId::Tube),
+         {"设计|截面|D (mm)|t (mm)|A (cm²)|i (cm)|质量 (kg/m)|来源", "按拉杆|D89x4|89|4|10.681|3.009|8.385|给定",
+          "按压杆|D89x4|89|4|10.681|3.009|8.385|给定"},
+         {"A = π·(D − t)·t = π × (8.90 − 0.40) × 0.40 = 10.681 cm²（GB/T 8162）\n",
+          "i = √(D² + (D − 2t)²)/4 = √(8.90² + (8.90 − 2 × 0.40)²) / 4 = 3.009 cm\n", "m = 0.785·A = 0.785 × 10.681 = 8.385 kg/m\n",
+          "f（Q235，无缝钢管，t = 4 mm） = 215 N/mm²（表 4.4.3）\n", "= a 类（表 7.2.1-1）：α1 = 0.41",
+          "[D/t] = 100·εk² = 100 × 1.000² = 100.00（7.3.1 第 6 款）\n"},
+         {"长细比 λ1 = max(λx, λy)|332.4|300|1.108|不满足|表 7.4.7", "强度 σ1|29.26 N/mm²|215.00 N/mm²|0.136|满足|7.1.1",
+          "长细比 λ2 = max(λx, λy)|232.7|200|1.163|不满足|7.4.6 第 2 款", "稳定 σ2|97.83 N/mm²|215.00 N/mm²|0.455|满足|7.2.1、附录 D",
+          "径厚比 D/t|22.25|100.00|0.223|满足|7.3.1 第 6 款"}},
+        {"tubes sized for a small bay: the first passes", {6, "", {"3", "4", "1", "0", "10"}, 0, 0, SteelGrade::Q235, SectionFamilyId::Tube},
+         {}, {"它是可选截面中最轻的一个。\n"}, {}},
+        // D20 without cranes: N1 = 10 x 15 / 8 = 18.75 kN, 187.5 / 3.1416 = 59.68 against f 205 (d over 16).
+        {"a tensioned bar has no slenderness limit and no compression case", bay("0", "30", 20, none, SectionFamilyId::RoundBar),
+         {kBarHead, "按拉杆|D20|20|3.142|0.500|2.466|给定", kNoBar},
+         {"A = π·d²/4 = π × 2.00² / 4 = 3.142 cm²（GB/T 702）\n", "i = d/4 = 2.00 / 4 = 0.500 cm\n",
+          "f（Q235，d = 20 mm） = 205 N/mm²（表 4.4.1）\n",
+          "λ = 100·Ly1/i（仅供参考） = 100 × 10.000 / 0.500 = 2000.0（表 7.4.7“除张紧的圆钢外”：不限长细比）\n",
+          "采用的设计：按拉杆设计，D20，2.466 kg/m，比值 0.291（OK）", "\n供参考：按压杆设计\n圆钢只能受拉，不进行压杆设计。\n"},
+         {"强度 σ1|59.68 N/mm²|205.00 N/mm²|0.291|满足|7.1.1"}},
+        {"a bar below crane beams takes the limit", bay("20", "30", 20, none, SectionFamilyId::RoundBar), {},
+         {"λx = 100·Lx1/i = 100 × 5.000 / 0.500 = 1000.0（7.4.7）\n"},
+         {"长细比 λ1 = max(λx, λy)|2000.0|300|6.667|不满足|表 7.4.7", "强度 σ1|99.47 N/mm²|205.00 N/mm²|0.485|满足|7.1.1"}},
+        // N1 = 10 x 500 / 8 = 625 kN: D60 (A 28.274, f 200) works at 221.05 N/mm2.
+        {"no bar is strong enough: the last one tried, against f", bay("0", "1000", 0, 0, SectionFamilyId::RoundBar),
+         {kBarHead, "按拉杆|没有满足要求的截面", kNoBar},
+         {"结论：按拉杆设计，可选的截面中没有满足要求的（NG）。\n",
+          "最后试算的 D60 不满足：强度 σ1 = 221.05 N/mm² > f = 200.00 N/mm²（比值 1.105）。其计算如下：\n"},
+         {}},
+    };
+    for (const Case& c : cases) {
+        const BayPage page = PageOf(c.bay);
+        std::string text = PageText(page);
+        for (const std::string& row : InputRows(page)) text += row + "\n";
+        for (const std::string& expected : c.texts) {
+            EXPECT_NE(text.find(expected), std::string::npos) << c.why << ": " << expected << "\nin\n" << text;
+        }
+        if (!c.properties.empty()) {
+            EXPECT_EQ(PropertyRows(page), c.properties) << c.why;
+        }
+        std::vector<std::string> criteria;
+        for (const CaseReport& dc : page.cases) {
+            const auto rows = CriteriaRows(dc);
+            criteria.insert(criteria.end(), rows.begin(), rows.end());
+        }
+        if (!c.criteria.empty()) {
+            EXPECT_EQ(criteria, c.criteria) << c.why;
+        }
+    }
 }
 
 TEST(ReportModel, TrialSectionPageShowsTheDialogsFifteenResults) {
@@ -319,6 +438,94 @@ TEST(ReportModel, SketchIsDrawnToScaleWithItsDimensions) {
         const Sketch sketch = PageOf(c.first).sketch;
         EXPECT_TRUE(std::any_of(sketch.marks.begin(), sketch.marks.end(),
                                 [&](const SketchMark& m) { return m.text == c.second; })) << c.second;
+    }
+}
+
+TEST(ReportModel, SectionIsDrawnToScaleWithTheGussetBetweenItsAnglesAndItsAxes) {
+    // Drawn in mm times one scale: the gusset g over a leg b, a tube's bore
+    // (D - 2t) over D; an angle's back on a face of the gusset; the axes
+    // cross at the centroid, z0 from the angle's back (GB/T 706's z0).
+    const auto bay = [](double b, double t, SectionFamilyId family) {
+        return ExampleBay{5, "", {"6", "8", "2", "20", "30"}, b, t, SteelGrade::Q235, family};
+    };
+    struct Case {
+        const char* why;
+        ExampleBay bay;
+        std::vector<std::string> labels;  // in the order drawn
+        std::size_t angles;
+        std::vector<const char*> circles;
+    };
+    const Case cases[] = {
+        {"one angle, a leg on the gusset", bay(110, 7, SectionFamilyId::EqualAngle),
+         {"x", "y", "x0", "y0", "L110x7", "节点板 t = 8 mm"}, 1, {}},
+        {"2L back to back", bay(63, 6, SectionFamilyId::DoubleAngleT), {"x", "y", "2L63x6", "节点板 t = 8 mm"}, 2, {}},
+        {"2L+ heel to heel", bay(100, 6, SectionFamilyId::DoubleAngleCross),
+         {"x", "y", "x0", "y0", "2L100x6+", "节点板 t = 8 mm"}, 2, {}},
+        {"tube", bay(89, 4, SectionFamilyId::Tube), {"x", "y", "D89x4"}, 0, {"section", "bore"}},
+        {"bar", bay(20, std::nan(""), SectionFamilyId::RoundBar), {"x", "y", "D20"}, 0, {"section"}},
+    };
+    struct Bounds {
+        double left = 1e9, right = -1e9, top = 1e9, bottom = -1e9;
+    };
+    const auto bounds = [](const SketchMark& m) {
+        Bounds b;
+        for (const SketchPoint& p : m.points) {
+            b = {std::min(b.left, p.x), std::max(b.right, p.x), std::min(b.top, p.y), std::max(b.bottom, p.y)};
+        }
+        return b;
+    };
+    const auto near = [](double a, double b) { return std::abs(a - b) < 1e-6; };
+    for (const Case& c : cases) {
+        PreparedBay prepared;
+        Prepare(c.bay, prepared);
+        const Section& s = prepared.given;
+        const Sketch sketch = PageOf(c.bay).sectionSketch;
+        std::vector<std::string> labels;
+        std::vector<Bounds> angles, gussets;
+        std::vector<const SketchMark*> circles;
+        for (const SketchMark& m : sketch.marks) {
+            if (m.kind == MarkKind::Label) labels.push_back(m.text);
+            if (m.kind == MarkKind::Path) (m.style == std::string("section") ? angles : gussets).push_back(bounds(m));
+            if (m.kind == MarkKind::Circle) circles.push_back(&m);
+        }
+        EXPECT_EQ(labels, c.labels) << c.why;
+        ExpectLabelsInside(sketch, c.why);
+        ASSERT_EQ(angles.size(), c.angles) << c.why;
+        ASSERT_EQ(gussets.size(), c.angles > 0 ? 1u : 0u) << c.why;
+        ASSERT_EQ(circles.size(), c.circles.size()) << c.why;
+        // The axes: x across, y upright, and the principal ones at 45°.
+        double cx = 0, cy = 0;
+        for (const auto& axis : Lines(sketch, "axis")) {
+            if (near(axis[0], axis[2])) cx = axis[0];
+            if (near(axis[1], axis[3])) cy = axis[1];
+            EXPECT_TRUE(near(axis[0], axis[2]) || near(axis[1], axis[3]) ||
+                        near(std::abs(axis[2] - axis[0]), std::abs(axis[3] - axis[1]))) << c.why;
+        }
+        EXPECT_EQ(Lines(sketch, "axis").size(), c.labels.size() - 1 - (c.angles > 0)) << c.why << ": one an axis label";
+        if (c.angles > 0) {
+            const Bounds& gusset = gussets[0];
+            const double scale = (gusset.right - gusset.left) / prepared.design.gusset_mm;
+            const double z0 = 10.0 * s.z0_cm * scale;
+            for (const Bounds& a : angles) {
+                EXPECT_TRUE(near(a.right - a.left, s.b_mm * scale) && near(a.bottom - a.top, s.b_mm * scale)) << c.why;
+                EXPECT_TRUE(near(a.left, gusset.right) || near(a.right, gusset.left)) << c.why << ": its back on the gusset";
+            }
+            if (c.angles == 1) {  // the heel z0 from the centroid both ways
+                EXPECT_TRUE(near(cx - angles[0].left, z0) && near(angles[0].bottom - cy, z0)) << c.why;
+            } else {  // the pair about the gusset's middle: a mirror, or a half turn for the cross
+                EXPECT_TRUE(near(cx, (gusset.left + gusset.right) / 2)) << c.why;
+                EXPECT_TRUE(near(angles[0].left - cx, cx - angles[1].right)) << c.why;
+                const bool cross = c.bay.family == SectionFamilyId::DoubleAngleCross;
+                EXPECT_TRUE(cross ? near(cy - angles[0].bottom, angles[1].top - cy) : near(cy - angles[0].top, z0)) << c.why;
+            }
+        }
+        for (std::size_t k = 0; k < circles.size(); ++k) {
+            EXPECT_EQ(circles[k]->style, std::string(c.circles[k])) << c.why;
+            EXPECT_TRUE(near(circles[k]->x[0], cx) && near(circles[k]->y[0], cy)) << c.why;
+        }
+        if (circles.size() == 2) {
+            EXPECT_TRUE(near(circles[1]->radius / circles[0]->radius, (s.b_mm - 2 * s.t_mm) / s.b_mm)) << c.why;
+        }
     }
 }
 

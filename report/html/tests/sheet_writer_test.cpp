@@ -9,8 +9,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 #include <numeric>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -208,12 +210,56 @@ TEST(Sheet, SummaryLinksEveryPageAndEachPageHasItsParts) {
     });
     EXPECT_EQ(Rows(*printed, "inputs"), inputs);
     EXPECT_EQ(Rows(*printed, "steps"), steps);
-    EXPECT_EQ(worked.All("section", "closing")[0]->All("li").size(), 4u);
+    EXPECT_EQ(worked.All("section", "closing")[0]->All("li").size(), 5u);
     // The angle no one passes: a line of its own over the property columns, and NG criteria flagged.
     const Element hopeless = SheetOfRun("bay,H,B,n,T,W,section\nnone,6,8,2,20,100000,\n");
     const Element* page = hopeless.All("section", "bay")[0];
     EXPECT_EQ(Rows(*page, "properties")[1], "按拉杆|没有满足要求的角钢");
     EXPECT_EQ(page->All("td", "fail").size(), 2u) << "the strength of the last angles tried";
+}
+
+TEST(Sheet, SectionSketchPrintsEveryMarkOfItsModel) {
+    // A path as a polygon through its points, a circle by centre and
+    // radius, a line by its ends, to the tenth the SVG writes; a page
+    // without a section (A and i typed) keeps its one figure.
+    const ExampleBay cross = {5, "", {"6", "8", "2", "20", "30"}, 100, 6, SteelGrade::Q235, SectionFamilyId::DoubleAngleCross};
+    const ExampleBay tube = {6, "", {"6", "8", "2", "20", "30"}, 89, 4, SteelGrade::Q235, SectionFamilyId::Tube};
+    KeptReport model;
+    Report(model, {cross, tube});
+    const Element sheet = Sheet({cross, tube});
+    const auto pages = sheet.All("section", "bay");
+    ASSERT_EQ(pages.size(), 2u);
+    const auto near = [](double a, double b) { return std::abs(a - b) <= 0.05 + 1e-9; };
+    for (std::size_t p = 0; p < pages.size(); ++p) {
+        const auto figures = pages[p]->All("figure");
+        ASSERT_EQ(figures.size(), 2u);
+        EXPECT_EQ(figures[1]->All("figcaption")[0]->text, "截面示意图（按比例）");
+        const std::vector<Element>& printed = figures[1]->All("svg")[0]->children;
+        const std::vector<SketchMark>& marks = model.pages[p].sectionSketch.marks;
+        ASSERT_EQ(printed.size(), marks.size());
+        for (std::size_t k = 0; k < marks.size(); ++k) {
+            const SketchMark& m = marks[k];
+            const Element& e = printed[k];
+            const std::string why = std::to_string(p) + ":" + std::to_string(k) + " " + e.tag;
+            if (m.kind == MarkKind::Path) {
+                std::istringstream points(e.Attribute("points"));
+                std::vector<SketchPoint> read;
+                for (double x = 0, y = 0; points >> x && points.ignore(1) && points >> y;) read.push_back({x, y});
+                EXPECT_TRUE(e.Is("polygon", m.style) && read.size() == m.points.size()) << why;
+                for (std::size_t q = 0; q < read.size() && q < m.points.size(); ++q) {
+                    EXPECT_TRUE(near(read[q].x, m.points[q].x) && near(read[q].y, m.points[q].y)) << why;
+                }
+            } else if (m.kind == MarkKind::Circle) {
+                EXPECT_TRUE(e.Is("circle", m.style) && near(e.Number("cx"), m.x[0]) && near(e.Number("cy"), m.y[0]) &&
+                            near(e.Number("r"), m.radius)) << why;
+            } else if (m.kind == MarkKind::Line) {
+                EXPECT_TRUE(e.Is("line", m.style) && near(e.Number("x1"), m.x[0]) && near(e.Number("y2"), m.y[1])) << why;
+            } else {
+                EXPECT_TRUE(e.Is("text") && e.text == m.text) << why;
+            }
+        }
+    }
+    EXPECT_EQ(SheetOfRun("bay,H,B,n,T,W,A,i\nt,6,8,2,20,30,12,3\n").All("figure").size(), 1u);
 }
 
 TEST(Sheet, EveryPageComesThroughTheSpoolAndAFailedWriteIsReported) {
