@@ -4,7 +4,12 @@
 #ifndef BRACING_REPORT_REPORT_WORDS_H
 #define BRACING_REPORT_REPORT_WORDS_H
 
+#include "messages/messages.h"
 #include "report/report_model.h"
+
+// The language of these words, and so of the reasons the sheet gives for
+// refused rows and lines not read.
+constexpr Language kSheetLanguage = Language::Chinese;
 
 extern const char* const kSheetTitle;
 
