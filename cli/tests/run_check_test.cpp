@@ -429,6 +429,48 @@ TEST(RunCheck, TheSheetIsReplacedOnlyByARunThatGotThrough) {
     }
 }
 
+TEST(RunCheck, InChineseWithTheProjectFromAFile) {
+    RemoveStartingWith("run_check_test_zh.");
+    const std::string csv = "run_check_test_zh.csv";
+    const std::string sheet = "run_check_test_zh.html";
+    const std::string project = "run_check_test_zh.txt";
+    const std::vector<std::string> arguments = {"--lang", "zh", "-o", csv, "--report", sheet, "--project-file", project};
+    struct Case {
+        const char* why;
+        const char* projectText;  // null: no such file
+        std::string input;
+        int exit;
+        std::string err;
+        std::string inSheet;  // the project as the title shows it; empty: the sheet is as it was
+    };
+    const Case cases[] = {
+        {"UTF-8 with a BOM, white space around, a second line", "\xEF\xBB\xBF \xE3\x80\x80某厂房 二期 \r\n第二行\n", kInput,
+         0, "已写入：" + csv + "\n已写入：" + sheet + "\n", "某厂房 二期\u2069 柱间支撑计算书</title>"},
+        {"GBK, as Notepad on a Chinese Windows saves it", "\xC4\xB3\xB3\xA7\xB7\xBF", kInput, 0,
+         "已写入：" + csv + "\n已写入：" + sheet + "\n", "某厂房\u2069 柱间支撑计算书</title>"},
+        {"a header that cannot be used: nothing written", "某厂房", "H,B\n", 1,
+         "<stdin>:1: 没有 n 列（表头须有 H、B、n、T、W，以及 A 和 i 或 section）；表头各字段：\"H\"、\"B\"\n"
+         "未写入：" + csv + "（表头不可用）\n未写入：" + sheet + "（表头不可用）\n", ""},
+        {"no project file", nullptr, kInput, 2,
+         project + "：无法打开：" + std::strerror(ENOENT) + "\n未写入：" + csv + "（未验算）\n未写入：" + sheet + "（未验算）\n", ""},
+    };
+    for (const Case& c : cases) {
+        RemoveFiles({project});
+        if (c.projectText != nullptr) {
+            WriteFile(project, c.projectText);
+        }
+        WriteFile(sheet, "old");
+        const ProgramRun run = RunProgram(arguments, c.input);
+        EXPECT_EQ(run.exit, c.exit) << c.why;
+        EXPECT_EQ(run.err, c.err) << c.why;
+        const std::string written = ReadFile(sheet);
+        EXPECT_TRUE(c.inSheet.empty() ? written == "old" : written.find(c.inSheet) != std::string::npos) << c.why;
+    }
+    EXPECT_EQ(RunProgram({"--project", "P", "--project-file", project}, kInput).err,
+              "bracing-check: --project and --project-file cannot go together (try --help)\n");
+    RemoveFiles({csv, sheet, project});
+}
+
 TEST(RunCheck, ScratchFilesOfADeadRunGoAndLongNamesFit) {
     RemoveStartingWith("run_check_test_dead.");
     // Pid 99999999 is past any system's largest; a live run's files stay.
