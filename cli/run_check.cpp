@@ -32,6 +32,12 @@ void SayLine(std::FILE* stream, std::string text) {
 // line each, so that a user (or bracing-check.bat) need not guess it from
 // the exit status. Standard output gets no line.
 class OutputFates {
+    struct Fate {
+        const std::string* path;
+        const ReplacingFile* file;
+        bool written;
+    };
+
 public:
     explicit OutputFates(Language language) : language_(language) {}
 
@@ -61,11 +67,6 @@ public:
     }
 
 private:
-    struct Fate {
-        const std::string* path;
-        const ReplacingFile* file;
-        bool written;
-    };
     Language language_;
     MessageId why_ = MessageId::NothingChecked;
     std::vector<Fate> fates_;
