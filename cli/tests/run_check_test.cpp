@@ -154,6 +154,15 @@ TEST(RunCheck, SectionsAndDesignOptionsThroughTheProgram) {
     EXPECT_EQ(ReadFile(file), table.out);
     RemoveFiles({file});
     EXPECT_EQ(RunProgram({"--sections", "-o", "run_check_test_no_folder/angles.csv"}, "").exit, 2);
+#ifndef _WIN32
+    // A device that takes nothing: the table is not written, and said so.
+    if (std::filesystem::exists("/dev/full")) {
+        const ProgramRun full = RunProgram({"--sections", "-o", "/dev/full"}, "");
+        EXPECT_EQ(full.exit, 2);
+        EXPECT_EQ(full.err, std::string("/dev/full: cannot write: ") + std::strerror(ENOSPC) +
+                                "\nnot written: /dev/full (the run did not get through)\n");
+    }
+#endif
     // Q355, nothing under 63 mm: L63x4 in tension; in compression its legs are
     // too slender for Q355 (w/t 13.75 over 15 εk = 12.2), so L63x5.
     const ProgramRun sized = RunProgram({"--grade", "Q355", "--min-leg", "63"}, "H,B,n,T,W,section\n1,1,1,0,1,\n");
