@@ -7,10 +7,12 @@
 #include "batch/cell_number.h"
 #include "io/cell_space.h"
 #include "batch/design_cells.h"
+#include "batch/header_names.h"
 #include "batch/output_columns.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <iterator>
 
 namespace {
@@ -18,11 +20,13 @@ namespace {
 constexpr int kA = 5;  // A and i in kInputFields: the section gives them
 constexpr int kI = 6;
 
-// The column named `name`, kNoColumn when none; false when two are.
-bool FindColumn(const CsvRecord& header, const char* name, std::size_t& found, Problem& fault) {
+// The column whose header names `name`, kNoColumn when none; false when
+// two do.
+bool FindColumn(const std::vector<const char*>& names, const char* name, std::size_t& found,
+                Problem& fault) {
     found = kNoColumn;
-    for (std::size_t column = 0; column < header.size(); ++column) {
-        if (TrimCellSpace(header[column]) != name) {
+    for (std::size_t column = 0; column < names.size(); ++column) {
+        if (names[column] == nullptr || std::strcmp(names[column], name) != 0) {
             continue;
         }
         if (found != kNoColumn) {
@@ -43,19 +47,20 @@ int BayTable::InputColumnsNamed(const CsvRecord& header) {
     return static_cast<int>(std::count_if(
         std::begin(kInputFields), std::end(kInputFields), [&header](const InputField& field) {
             return std::any_of(header.begin(), header.end(), [&field](const std::string& name) {
-                return TrimCellSpace(name) == field.symbol;
+                const char* column = ReadHeaderName(name).column;
+                return column != nullptr && std::strcmp(column, field.symbol) == 0;
             });
         }));
 }
 
-bool BayTable::FindColumns(const CsvRecord& header, Problem& fault) {
+bool BayTable::FindColumns(Problem& fault) {
     for (int k = 0; k < kInputFieldCount; ++k) {
-        if (!FindColumn(header, kInputFields[k].symbol, columns_[k], fault)) {
+        if (!FindColumn(names_, kInputFields[k].symbol, columns_[k], fault)) {
             return false;
         }
     }
     for (int k = 0; k < kDesignInputCount; ++k) {
-        if (!FindColumn(header, kDesignInputNames[k], design_[k], fault)) {
+        if (!FindColumn(names_, kDesignInputNames[k], design_[k], fault)) {
             return false;
         }
     }
@@ -85,17 +90,28 @@ bool BayTable::ReadHeader(const CsvRecord& header, Problem& fault) {
     columnCount_ = header.size();
     dropped_.assign(header.size(), false);
     droppedNames_.clear();
+    names_.assign(header.size(), nullptr);
     bayColumn_ = kNoColumn;
     for (std::size_t column = 0; column < header.size(); ++column) {
-        const std::string_view name = TrimCellSpace(header[column]);
-        if (IsOutputColumnName(name)) {
+        const std::string_view text = TrimCellSpace(header[column]);
+        if (IsOutputColumnName(text)) {
             dropped_[column] = true;
-            droppedNames_.push_back(name);
-        } else if (name == "bay" && bayColumn_ == kNoColumn) {
+            droppedNames_.push_back(text);
+            continue;
+        }
+        const HeaderName name = ReadHeaderName(text);
+        if (name.wrongUnit) {
+            fault.code = ProblemCode::ColumnUnit;
+            fault.column = name.column;
+            fault.count = static_cast<long>(column + 1);
+            return false;
+        }
+        names_[column] = name.column;
+        if (name.column != nullptr && std::strcmp(name.column, "bay") == 0 && bayColumn_ == kNoColumn) {
             bayColumn_ = column;  // the bay's name on the sheet
         }
     }
-    if (!FindColumns(header, fault)) {
+    if (!FindColumns(fault)) {
         return false;
     }
     unusedNames_.clear();

@@ -1,7 +1,8 @@
-// One bay a row: finds the input columns by their header names and turns
-// each row into a checked bay. With H, B, n, T, W, A and i: the fifteen
-// results the dialog would show. With a `section` column in place
-// of A and i: the forces and lengths, then the design check of each case.
+// One bay a row: finds the input columns by their header names (as
+// header_names.h reads them) and turns each row into a checked bay. With
+// H, B, n, T, W, A and i: the fifteen results the dialog would show. With
+// a `section` column in place of A and i: the forces and lengths, then the
+// design check of each case.
 #ifndef BRACING_BATCH_BAY_TABLE_H
 #define BRACING_BATCH_BAY_TABLE_H
 
@@ -32,8 +33,8 @@ public:
     explicit BayTable(const DesignDefaults& defaults = DesignDefaults()) : defaults_(defaults) {}
 
     // Reads the header, which must outlive the table's use. On failure
-    // returns false with what is wrong in `fault` (a column missing or
-    // repeated, or section beside A or i).
+    // returns false with what is wrong in `fault` (a column missing,
+    // repeated or in another unit, or section beside A or i).
     bool ReadHeader(const CsvRecord& header, Problem& fault);
 
     std::size_t ColumnCount() const { return columnCount_; }
@@ -54,7 +55,7 @@ public:
     void ReadRow(const CsvRecord& row, long line, CheckedBay& checked) const;
 
 private:
-    bool FindColumns(const CsvRecord& header, Problem& fault);
+    bool FindColumns(Problem& fault);
 
     DesignDefaults defaults_;
     std::size_t columns_[kInputFieldCount] = {};  // kNoColumn: A and i beside sections
@@ -63,6 +64,7 @@ private:
     std::size_t columnCount_ = 0;
     const ResultRow* results_[kResultRowCount] = {};  // the dialog's results written
     int resultCount_ = 0;
+    std::vector<const char*> names_;  // each column's own name; null: none of the inputs
     std::vector<bool> dropped_;
     std::vector<std::string_view> droppedNames_;
     std::vector<std::string_view> unusedNames_;

@@ -47,6 +47,10 @@ bool Checker::ReadHeader(CsvRecord& header, CheckExit& exit) {
     exit = kCheckProblems;
     reader_.KeepRecordText();
     const CsvStatus status = reader_.Next(header);
+    if (reader_.Input().Workbook()) {
+        problems_.Say(TextProblemAt(TextProblem::Workbook, 0));
+        return false;
+    }
     ReportDecoding();
     Problem problem = TextProblemAt(TextProblem::RecordTooLong, reader_.RecordLine());
     problem.inHeader = true;

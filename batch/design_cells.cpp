@@ -1,6 +1,5 @@
 #include "batch/design_cells.h"
 
-#include "io/csv_writer.h"
 #include "batch/design_texts.h"
 
 #include <algorithm>
@@ -30,15 +29,15 @@ bool OutOfRange(const DesignColumn (&columns)[N], const DesignCase& checked) {
 
 }  // namespace
 
-void AppendDesignHeader(std::string& line) {
+void AppendDesignHeader(std::string& line, ColumnHeading heading) {
     for (const auto& column : kTensionColumns) {
-        AppendCsvField(line, column.name, false);
+        AppendColumnHeading(line, column.name, heading);
     }
     for (const auto& column : kCompressionColumns) {
-        AppendCsvField(line, column.name, false);
+        AppendColumnHeading(line, column.name, heading);
     }
     for (const auto& column : kAdoptedColumns) {
-        AppendCsvField(line, column.name, false);
+        AppendColumnHeading(line, column.name, heading);
     }
 }
 

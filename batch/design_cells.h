@@ -5,11 +5,12 @@
 #define BRACING_BATCH_DESIGN_CELLS_H
 
 #include "batch/checked_row.h"
+#include "batch/output_columns.h"
 
 #include <string>
 
-// Appends the column names, each after a comma.
-void AppendDesignHeader(std::string& line);
+// Appends the columns' headings, each after a comma.
+void AppendDesignHeader(std::string& line, ColumnHeading heading);
 
 // Appends the cells of `design`, each after a comma; all empty when
 // `design` is null (a bay not checked).

@@ -1,19 +1,27 @@
 // The columns the checker writes after the input columns: the dialog's
 // results, the design check's columns when the input names sections, then
-// these. An input column named like any of them is the output of an
-// earlier run: dropped and written afresh, so that a run over an edited
-// output gives one set of results, the new ones.
+// these. An input column named like any of them, in either spelling, is
+// the output of an earlier run: dropped and written afresh, so that a run
+// over an edited output gives one set of results, the new ones.
 #ifndef BRACING_BATCH_OUTPUT_COLUMNS_H
 #define BRACING_BATCH_OUTPUT_COLUMNS_H
 
 #include "ui/result_rows.h"
 
+#include <string>
 #include <string_view>
 
 extern const char* const kErrorColumn;
 
-// Whether `name` (trimmed) is the name of a column the checker writes.
+// How the output's own columns are headed: by their names (N1, ok1), or by
+// Chinese names with units (斜杆内力N1(kN), 拉杆结论).
+enum class ColumnHeading { Names, Chinese };
+
+// Whether `name` (trimmed) is the heading of a column the checker writes.
 bool IsOutputColumnName(std::string_view name);
+
+// Appends the heading of the output column `name`, after a comma.
+void AppendColumnHeading(std::string& line, const char* name, ColumnHeading heading);
 
 // Whether the dialog's result `row` is written beside the design check:
 // the forces and lengths. Its radii, stresses and u belong to the dialog's

@@ -18,6 +18,7 @@ enum class ProblemCode : unsigned char {
     ColumnMissing,    // header: `column`
     ColumnTwice,      // header: `column` in columns `count` and `of` (from 1)
     SectionBeside,    // header: `column`, A or i, beside section
+    ColumnUnit,       // header: `column` headed in column `count` (from 1) with another unit
     ColumnsDropped,   // `names`: an earlier run's output
     ColumnsUnused,    // `names`: design columns beside A and i
     FieldCount,       // a row of `count` fields where the header has `of`

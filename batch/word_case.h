@@ -6,13 +6,12 @@
 
 #include <string_view>
 
-// Whether `text` is `lower` (lower case) with any ASCII letters in either case.
-inline bool SameWordIgnoringCase(std::string_view text, std::string_view lower) {
-    if (text.size() != lower.size()) return false;
+// Whether `text` is `word` with any ASCII letters of either in either case.
+inline bool SameWordIgnoringCase(std::string_view text, std::string_view word) {
+    if (text.size() != word.size()) return false;
+    const auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c; };
     for (std::size_t k = 0; k < text.size(); ++k) {
-        const char c = text[k];
-        const char folded = c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
-        if (folded != lower[k]) return false;
+        if (fold(text[k]) != fold(word[k])) return false;
     }
     return true;
 }

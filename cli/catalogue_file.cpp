@@ -69,10 +69,12 @@ CatalogueOutcome ReadCatalogue(CsvReader& reader, SectionCatalogue& catalogue) {
 
 }  // namespace
 
-bool LoadCatalogue(const std::string& path, SectionCatalogue& catalogue, std::FILE* err) {
+bool LoadCatalogue(const std::string& path, SectionCatalogue& catalogue, Language language, std::FILE* err) {
+    std::string text;
     std::FILE* file = OpenForReading(path);
     if (file == nullptr) {
-        std::fprintf(err, "%s: cannot open: %s\n", path.c_str(), std::strerror(errno));
+        text = MessageText(language, MessageId::CannotOpen, {path, std::strerror(errno)}) + "\n";
+        WriteText(err, text.data(), text.size());
         return false;
     }
     CatalogueOutcome outcome;
@@ -85,8 +87,6 @@ bool LoadCatalogue(const std::string& path, SectionCatalogue& catalogue, std::FI
         readError = reader.ReadErrorNumber();
     }
     std::fclose(file);
-    std::string text;
-    const Language language = Language::English;
     switch (outcome.fault) {
         case CatalogueFault::None:
             return true;
@@ -109,6 +109,7 @@ bool LoadCatalogue(const std::string& path, SectionCatalogue& catalogue, std::FI
                            readError != 0 ? std::strerror(readError) : "a quote is never closed"});
             break;
     }
-    std::fprintf(err, "%s\n", text.c_str());
+    text.push_back('\n');
+    WriteText(err, text.data(), text.size());
     return false;
 }

@@ -18,66 +18,83 @@ std::string LowerCase(std::string text) {
     return text;
 }
 
-const char* const kValueOptions[] = {"-o",        "--encoding", "--separator",
-                                     "--grade",   "--min-leg",  "--min-thickness",
-                                     "--report",  "--project",  "--method",
-                                     "--family",  "--gusset",   "--catalogue"};
+const char* const kValueOptions[] = {"-o",        "--encoding", "--separator",    "--grade",
+                                     "--min-leg", "--min-thickness", "--report",   "--project",
+                                     "--method",  "--project-file",  "--lang",     "--header",
+                                     "--family",  "--gusset",        "--catalogue"};
 
-// A size in millimetres, 0 or more; `error` says when it is not.
-void ReadMillimetres(const std::string& option, const std::string& value, double& mm,
-                     std::string& error) {
+// A size in millimetres, 0 or more.
+bool ReadMillimetres(const std::string& value, double& mm) {
     const CellNumber number = ReadCellNumber(value);
     if (number.status != CellStatus::Number || number.value < 0.0) {
-        error = option + " takes millimetres, 0 or more, not " + value;
-    } else {
-        mm = number.value;
+        return false;
     }
+    mm = number.value;
+    return true;
 }
 
-// Sets what `option` (one of kValueOptions) gives from its value.
-bool TakeValue(const std::string& option, const std::string& value, CommandLine& line,
-               std::string& error) {
+// zh or en, for --lang and --header.
+bool ReadChinese(const std::string& value, bool& chinese) {
+    const std::string name = LowerCase(value);
+    chinese = name == "zh";
+    return chinese || name == "en";
+}
+
+// Sets what `option` (one of kValueOptions) gives from its value; on a
+// mistake returns it, else null.
+std::optional<CommandLineMistake> TakeValue(const std::string& option, const std::string& value,
+                                            CommandLine& line) {
+    const auto mistake = [&](MessageId id) { return CommandLineMistake{id, value, ""}; };
+    bool chinese = false;
     if (option == "--grade") {
         SteelGrade& grade = line.design.grade;
         if (TrimCellSpace(value).empty() || !ReadGrade(value, grade, grade)) {
-            error = "--grade takes Q235, Q345 or Q355, not " + value;
+            return mistake(MessageId::GradeTakes);
         }
     } else if (option == "--method") {
         DesignMethod& method = line.design.method;
         if (TrimCellSpace(value).empty() || !ReadMethod(value, method, method)) {
-            error = "--method takes tension, compression or auto, not " + value;
+            return mistake(MessageId::MethodTakes);
         }
     } else if (option == "--family") {
         SectionFamilyId& family = line.design.family;
         if (TrimCellSpace(value).empty() || !ReadFamily(value, family, family)) {
-            error = "--family takes L, 2L, 2L+, tube or bar, not " + value;
+            return mistake(MessageId::FamilyTakes);
         }
     } else if (option == "--gusset") {
-        ReadMillimetres(option, value, line.design.gusset_mm, error);
-    } else if (option == "--catalogue") {
-        line.cataloguePath = value;
-        if (value.empty()) {
-            error = "--catalogue: an empty file name";
+        if (!ReadMillimetres(value, line.design.gusset_mm)) {
+            return CommandLineMistake{MessageId::MillimetresTake, option, value};
         }
-    } else if (option == "--min-leg") {
-        ReadMillimetres(option, value, line.design.minimum.leg_mm, error);
-    } else if (option == "--min-thickness") {
-        ReadMillimetres(option, value, line.design.minimum.thickness_mm, error);
-    } else if (option == "-o") {
-        line.outputPath = value == "-" ? std::string() : value;  // -o -: standard output
-        if (value.empty()) {
-            error = "-o: an empty file name";
+    } else if (option == "--min-leg" || option == "--min-thickness") {
+        MinimumSize& minimum = line.design.minimum;
+        if (!ReadMillimetres(value, option == "--min-leg" ? minimum.leg_mm : minimum.thickness_mm)) {
+            return CommandLineMistake{MessageId::MillimetresTake, option, value};
         }
-    } else if (option == "--report") {
-        line.reportPath = value;
+    } else if (option == "-o" || option == "--report" || option == "--project-file" || option == "--catalogue") {
         if (value.empty()) {
-            error = "--report: an empty file name";
-        } else if (value == "-") {
+            return CommandLineMistake{MessageId::OptionEmptyName, option, ""};
+        }
+        if (option == "--report" && value == "-") {
             // Standard output carries the CSV; a sheet mixed into it would be neither.
-            error = "--report -: the calc sheet is written to a file; name one";
+            return mistake(MessageId::ReportToStandardOutput);
         }
+        std::string& path = option == "-o"          ? line.outputPath
+                            : option == "--report"    ? line.reportPath
+                            : option == "--catalogue" ? line.cataloguePath
+                                                      : line.projectFile;
+        path = option == "-o" && value == "-" ? std::string() : value;  // -o -: standard output
     } else if (option == "--project") {
         line.project = value;
+    } else if (option == "--lang") {
+        if (!ReadChinese(value, chinese)) {
+            return mistake(MessageId::LanguageTakes);
+        }
+        line.language = chinese ? Language::Chinese : Language::English;
+    } else if (option == "--header") {
+        if (!ReadChinese(value, chinese)) {
+            return mistake(MessageId::HeaderTakes);
+        }
+        line.heading = chinese ? ColumnHeading::Chinese : ColumnHeading::Names;
     } else if (option == "--encoding") {
         const std::string name = LowerCase(value);
         if (name == "utf-8" || name == "utf8") {
@@ -87,25 +104,33 @@ bool TakeValue(const std::string& option, const std::string& value, CommandLine&
         } else if (name == "utf-16" || name == "utf16") {
             line.encoding = EncodingChoice::Utf16;
         } else {
-            error = "--encoding takes utf-8, gbk or utf-16, not " + value;
+            return mistake(MessageId::EncodingTakes);
         }
     } else if (value == "," || value == ";") {
         line.separator = value[0];
     } else if (LowerCase(value) == "tab" || value == "\t") {
         line.separator = '\t';
     } else {
-        error = "--separator takes , or ; or tab, not " + value;
+        return mistake(MessageId::SeparatorTakes);
     }
-    return error.empty();
+    return std::nullopt;
 }
 
 }  // namespace
 
 bool ParseCommandLine(const std::vector<std::string>& arguments, CommandLine& line,
-                      std::string& error) {
+                      CommandLineMistake& mistake) {
     line = CommandLine();
+    bool failed = false;
+    const auto fail = [&](const CommandLineMistake& found) {
+        if (!failed) {
+            mistake = found;
+            failed = true;
+        }
+    };
     bool optionsEnded = false;
     bool inputNamed = false;
+    bool projectNamed = false;
     for (std::size_t k = 0; k < arguments.size(); ++k) {
         const std::string& argument = arguments[k];
         const bool isOption = !optionsEnded && argument.size() > 1 && argument[0] == '-';
@@ -129,30 +154,30 @@ bool ParseCommandLine(const std::vector<std::string>& arguments, CommandLine& li
         } else if (isOption && takesValue) {
             const bool attached = option.size() < argument.size();  // --encoding=gbk
             if (!attached && k + 1 == arguments.size()) {
-                error = option + " needs a value";
-                return false;
+                fail({MessageId::NeedsValue, option, ""});
+                break;
             }
             const std::string value = attached ? argument.substr(option.size() + 1) : arguments[++k];
-            if (!TakeValue(option, value, line, error)) {
-                return false;
+            projectNamed = projectNamed || option == "--project";
+            if (const auto wrong = TakeValue(option, value, line)) {
+                fail(*wrong);
             }
         } else if (isOption) {
-            error = "unknown option " + argument;
-            return false;
+            fail({MessageId::UnknownOption, argument, ""});
         } else if (inputNamed) {
-            error = "one input at most, and " + argument + " is a second";
-            return false;
+            fail({MessageId::SecondInput, argument, ""});
         } else if (argument.empty()) {
-            error = "an empty file name";
-            return false;
+            fail({MessageId::EmptyName, "", ""});
         } else {
             inputNamed = true;
             line.path = (argument == "-" && !optionsEnded) ? std::string() : argument;
         }
     }
     if (line.sections && (inputNamed || !line.reportPath.empty() || !line.cataloguePath.empty())) {
-        error = "--sections writes the section list and reads no input";
-        return false;
+        fail({MessageId::SectionsReadNoInput, "", ""});
     }
-    return true;
+    if (projectNamed && !line.projectFile.empty()) {
+        fail({MessageId::ProjectTwice, "", ""});
+    }
+    return !failed;
 }

@@ -1,10 +1,13 @@
-// bracing-check [options] [FILE | -]; see help_text.cpp.
+// bracing-check [options] [FILE | -]; see the help (MessageId::Help).
 #ifndef BRACING_CLI_COMMAND_LINE_H
 #define BRACING_CLI_COMMAND_LINE_H
 
 #include "batch/check_bays.h"
+#include "batch/output_columns.h"
 #include "io/input_decoder.h"
+#include "messages/messages.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,14 +22,25 @@ struct CommandLine {
     std::string reportPath;   // --report: the calc sheet; empty: none
     std::string project;      // --project: the project the sheet names
     std::string cataloguePath;  // --catalogue: the sizes sizing may choose; empty: built-in
+    std::string projectFile;  // --project-file: the file whose first line names it
+    std::optional<Language> language;  // --lang; none: the system's
+    ColumnHeading heading = ColumnHeading::Names;  // --header
     // --grade, --min-leg, --min-thickness, --method, --heavy-cranes,
     // --strict-slenderness, --family, --gusset
     DesignDefaults design;
 };
 
+// A mistake on the command line, as its message and the texts it names.
+struct CommandLineMistake {
+    MessageId id = MessageId::UnknownOption;
+    std::string first;
+    std::string second;
+};
+
 // Reads the arguments that follow the program name. On a mistake returns
-// false and says what is wrong in `error`.
+// false with the first one in `mistake`; the rest is still read, so that
+// --lang decides the words wherever it stands.
 bool ParseCommandLine(const std::vector<std::string>& arguments, CommandLine& line,
-                      std::string& error);
+                      CommandLineMistake& mistake);
 
 #endif

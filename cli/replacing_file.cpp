@@ -25,14 +25,14 @@ std::string TemporaryFolder() {
 
 void KeepOwnerAndMode(std::FILE*, const FileFacts&) {}  // the folder's ACL decides
 
-bool ReplaceTarget(const std::string& from, const std::string& to, std::string& reason) {
+bool ReplaceTarget(const std::string& from, const std::string& to, Language language, std::string& reason) {
     if (MoveFileExW(WidePath(from).c_str(), WidePath(to).c_str(), MOVEFILE_REPLACE_EXISTING)) {
         return true;
     }
     const DWORD code = GetLastError();
     reason = SystemMessage(code);
     if (code == ERROR_SHARING_VIOLATION || code == ERROR_ACCESS_DENIED) {
-        reason += "; is it open in another program?";
+        AppendMessage(reason, language, MessageId::OpenElsewhere);
     }
     return false;
 }
@@ -70,7 +70,7 @@ void KeepOwnerAndMode(std::FILE* file, const FileFacts& facts) {
     fchmod(handle, static_cast<mode_t>(facts.mode));
 }
 
-bool ReplaceTarget(const std::string& from, const std::string& to, std::string& reason) {
+bool ReplaceTarget(const std::string& from, const std::string& to, Language, std::string& reason) {
     if (std::rename(from.c_str(), to.c_str()) == 0) {
         return true;
     }
@@ -82,32 +82,32 @@ bool ReplaceTarget(const std::string& from, const std::string& to, std::string& 
 
 #endif
 
-ReplacingFile::ReplacingFile(const std::string& name, const FileFacts& facts)
-    : name_(name), facts_(facts), names_(facts.path) {}
+ReplacingFile::ReplacingFile(const std::string& name, const FileFacts& facts, Language language)
+    : name_(name), facts_(facts), language_(language), names_(facts.path) {}
 
 bool ReplacingFile::Open(std::string& error) {
     switch (facts_.kind) {
     case FileKind::Directory:
-        error = name_ + ": is a directory, not a file to write";
+        error = MessageText(language_, MessageId::IsDirectory, {name_});
         return false;
     case FileKind::BlockDevice:
-        error = name_ + ": is a block device, not a file to write";
+        error = MessageText(language_, MessageId::IsBlockDevice, {name_});
         return false;
     case FileKind::Unknown:
-        error = name_ + ": cannot write there: " + facts_.error;
+        error = MessageText(language_, MessageId::CannotWriteThere, {name_, facts_.error});
         return false;
     case FileKind::Stream:
         direct_ = OpenDirectly(facts_.path);
         if (direct_ == nullptr) {
-            error = name_ + ": cannot open: " + std::strerror(errno);
+            error = MessageText(language_, MessageId::CannotOpen, {name_, std::strerror(errno)});
         }
         return direct_ != nullptr;
     case FileKind::Regular:
     case FileKind::Missing:
         break;
     }
-    if (!scratch_.Create(names_, names_.extension, error)) {
-        error = name_ + ": cannot create: " + error;
+    if (!scratch_.Create(names_, names_.extension, language_, error)) {
+        error = MessageText(language_, MessageId::CannotCreate, {name_, error});
         return false;
     }
     if (facts_.kind == FileKind::Regular) {
@@ -118,8 +118,9 @@ bool ReplacingFile::Open(std::string& error) {
 
 bool ReplacingFile::CreateBeside(ScratchFile& file, const std::string& suffix, std::string& error) const {
     // Nothing can be made beside a device: the system's scratch folder then.
-    if (!file.Create(WritesDirectly() ? OwnNames(TemporaryFolder() + names_.stem) : names_, suffix, error)) {
-        error = name_ + ": cannot create its scratch file: " + error;
+    if (!file.Create(WritesDirectly() ? OwnNames(TemporaryFolder() + names_.stem) : names_, suffix, language_,
+                     error)) {
+        error = MessageText(language_, MessageId::CannotCreateScratch, {name_, error});
         return false;
     }
     return true;
@@ -131,17 +132,17 @@ bool ReplacingFile::Finish(std::string& error) {
         const bool closed = std::fclose(direct_) == 0;
         direct_ = nullptr;
         if (!closed) {
-            error = name_ + ": cannot write: " + std::strerror(errno);
+            error = MessageText(language_, MessageId::FileNotWritten, {name_, std::strerror(errno)});
         }
         return closed;
     }
     if (!scratch_.Close(reason)) {
-        error = scratch_.Name() + ": cannot write: " + reason;
+        error = MessageText(language_, MessageId::FileNotWritten, {scratch_.Name(), reason});
         scratch_.Remove();
         return false;
     }
-    if (!scratch_.RenameToNew(names_, newName_, reason)) {
-        error = scratch_.Name() + ": cannot rename it to " + newName_ + ": " + reason;
+    if (!scratch_.RenameToNew(names_, newName_, language_, reason)) {
+        error = MessageText(language_, MessageId::CannotRename, {scratch_.Name(), newName_, reason});
         scratch_.Remove();
         return false;
     }
@@ -156,15 +157,15 @@ bool ReplacingFile::Commit(std::string& error, std::string& note) {
         return true;
     }
     std::string reason;
-    if (!ReplaceTarget(newName_, facts_.path, reason)) {
-        error = name_ + ": cannot replace it (" + reason + "); it is left as it was, and the new output is in " +
-                newName_;
+    if (!ReplaceTarget(newName_, facts_.path, language_, reason)) {
+        error = MessageText(language_, MessageId::CannotReplace, {name_, reason, newName_});
+        leftUnder_ = newName_;
         return false;
     }
     if (facts_.kind == FileKind::Regular && facts_.links > 1) {
         const unsigned long others = facts_.links - 1;
-        note = name_ + ": replaced; its " + std::to_string(others) + (others == 1 ? " other name" : " other names") +
-               " (hard links) keep the old rows";
+        note = MessageText(language_, others == 1 ? MessageId::OtherName : MessageId::OtherNames,
+                           {name_, std::to_string(others)});
     }
     return true;
 }
@@ -173,6 +174,6 @@ bool ReplacingFile::Keep(std::string& where) {
     if (!Finish(where)) {
         return false;
     }
-    where = newName_;
+    where = leftUnder_ = newName_;
     return true;
 }

@@ -11,14 +11,16 @@
 
 #include "cli/file_identity.h"
 #include "cli/scratch_file.h"
+#include "messages/messages.h"
 
 #include <cstdio>
 #include <string>
 
 class ReplacingFile {
 public:
-    // `name` as the user gave it (UTF-8), `facts` what LookAt found there.
-    ReplacingFile(const std::string& name, const FileFacts& facts);
+    // `name` as the user gave it (UTF-8), `facts` what LookAt found there;
+    // what goes wrong is said in `language`.
+    ReplacingFile(const std::string& name, const FileFacts& facts, Language language);
     ~ReplacingFile() = default;  // the scratch file goes unless put in place or kept
     ReplacingFile(const ReplacingFile&) = delete;
     ReplacingFile& operator=(const ReplacingFile&) = delete;
@@ -38,16 +40,21 @@ public:
     // Finishes the output under the .new name and leaves the target alone;
     // `where` is that name, or why it could not be kept.
     bool Keep(std::string& where);
+    // The .new name the finished output stays under, kept or not put in
+    // place; empty when there is none.
+    const std::string& LeftUnder() const { return leftUnder_; }
 
 private:
     bool Finish(std::string& error);
 
     std::string name_;
     FileFacts facts_;
+    Language language_;
     OwnNames names_;
     ScratchFile scratch_;
     std::FILE* direct_ = nullptr;
     std::string newName_;
+    std::string leftUnder_;
 };
 
 #endif

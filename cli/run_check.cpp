@@ -6,9 +6,10 @@
 #include "cli/catalogue_file.h"
 #include "cli/command_line.h"
 #include "cli/file_identity.h"
-#include "cli/help_text.h"
+#include "cli/project_file.h"
 #include "cli/replacing_file.h"
 #include "cli/run_date.h"
+#include "cli/run_language.h"
 #include "io/byte_streams.h"
 #include "report/csv/csv_sink.h"
 #include "report/csv/problem_lines.h"
@@ -17,27 +18,82 @@
 
 #include <cerrno>
 #include <cstring>
+#include <vector>
 
 namespace {
 
+// `text` as a line of its own, at once: between the problem lines around it.
+void SayLine(std::FILE* stream, std::string text) {
+    text.push_back('\n');
+    WriteText(stream, text.data(), text.size());
+    std::fflush(stream);
+}
+
+// What became of each output file the command line names, said last, one
+// line each, so that a user (or bracing-check.bat) need not guess it from
+// the exit status. Standard output gets no line.
+class OutputFates {
+    struct Fate {
+        const std::string* path;
+        const ReplacingFile* file;
+        bool written;
+    };
+
+public:
+    explicit OutputFates(Language language) : language_(language) {}
+
+    // `file`, named `path` on the command line; both must outlive Say().
+    void Track(const std::string& path, const ReplacingFile& file) {
+        if (!path.empty()) {
+            fates_.push_back({&path, &file, false});
+        }
+    }
+    // Why the outputs not written were not; until the run is through,
+    // nothing was checked.
+    void Because(MessageId why) { why_ = why; }
+    void Written(const ReplacingFile& file) {
+        for (Fate& fate : fates_) {
+            fate.written = fate.written || fate.file == &file;
+        }
+    }
+
+    void Say(std::FILE* err) const {
+        for (const Fate& fate : fates_) {
+            const std::string& kept = fate.file->LeftUnder();
+            const std::string why =
+                kept.empty() ? MessageText(language_, why_) : MessageText(language_, MessageId::KeptAs, {kept});
+            SayLine(err, fate.written ? MessageText(language_, MessageId::Written, {*fate.path})
+                                      : MessageText(language_, MessageId::NotWritten, {*fate.path, why}));
+        }
+    }
+
+private:
+    Language language_;
+    MessageId why_ = MessageId::NothingChecked;
+    std::vector<Fate> fates_;
+};
+
 // Puts `file` in place; says what went wrong and what became of it.
-bool CommitOrSay(ReplacingFile& file, std::FILE* err) {
+bool CommitOrSay(ReplacingFile& file, OutputFates& fates, std::FILE* err) {
     std::string error;
     std::string note;
     const bool done = file.Commit(error, note);
     if (!done || !note.empty()) {
-        std::fprintf(err, "%s\n", done ? note.c_str() : error.c_str());
+        SayLine(err, done ? note : error);
+    }
+    if (done) {
+        fates.Written(file);
     }
     return done;
 }
 
 // --sections: the angle table to standard output or -o FILE.
-int WriteSections(const CommandLine& line, std::FILE* out, std::FILE* err) {
+int WriteSections(const CommandLine& line, Language language, ReplacingFile& file, std::FILE* out, std::FILE* err,
+                  OutputFates& fates) {
     const bool toFile = !line.outputPath.empty();
-    ReplacingFile file(line.outputPath, toFile ? LookAt(line.outputPath) : FileFacts());
     std::string error;
     if (toFile && !file.Open(error)) {
-        std::fprintf(err, "%s\n", error.c_str());
+        SayLine(err, error);
         return kCheckFailed;
     }
     {
@@ -46,59 +102,48 @@ int WriteSections(const CommandLine& line, std::FILE* out, std::FILE* err) {
             output.Line() += "\xEF\xBB\xBF";
         }
         if (!WriteSectionTable(output, line.design.gusset_mm)) {
-            std::fprintf(err, "%s: cannot write: %s\n", toFile ? line.outputPath.c_str() : "<stdout>",
-                         std::strerror(output.ErrorNumber()));
+            SayLine(err, MessageText(language, MessageId::FileNotWritten,
+                                     {toFile ? line.outputPath : "<stdout>", std::strerror(output.ErrorNumber())}));
+            fates.Because(MessageId::RunUnfinished);
             return kCheckFailed;
         }
     }
-    return !toFile || CommitOrSay(file, err) ? kCheckDone : kCheckFailed;
+    return !toFile || CommitOrSay(file, fates, err) ? kCheckDone : kCheckFailed;
 }
 
 // Files named twice: --report over -o or the input is a mistake; -o over
 // the input is a check of results in place. Empty when all is well.
-std::string NamedTwice(const CommandLine& line, const FileFacts& input, const FileFacts& output,
+std::string NamedTwice(const CommandLine& line, Language language, const FileFacts& input, const FileFacts& output,
                        const FileFacts& report) {
     if (line.reportPath.empty()) {
         return std::string();
     }
     if (!line.outputPath.empty() && SameFile(report, output)) {
-        return "--report and -o name the same file, " + line.reportPath;
+        return MessageText(language, MessageId::ReportIsOutput, {line.reportPath});
     }
     if (!line.path.empty() && SameFile(report, input)) {
-        return "--report names the input, " + line.reportPath;
+        return MessageText(language, MessageId::ReportIsInput, {line.reportPath});
     }
     return std::string();
 }
 
-}  // namespace
-
-int RunBracingCheck(const std::vector<std::string>& arguments, std::FILE* in, std::FILE* out,
-                    std::FILE* err) {
-    CommandLine line;
-    std::string error;
-    if (!ParseCommandLine(arguments, line, error)) {
-        std::fprintf(err, "bracing-check: %s (try --help)\n", error.c_str());
-        return kCheckFailed;
-    }
-    if (line.help) {
-        std::fputs(kHelpText, out);
-        return std::fflush(out) == 0 ? kCheckDone : kCheckFailed;
-    }
-    if (line.sections) {
-        return WriteSections(line, out, err);
-    }
+// The run itself once the options are good: the input checked into -o and
+// --report.
+// -o and --report are put in place when the run got through; the sheet's
+// pages wait in a scratch file beside it.
+int CheckFiles(const CommandLine& line, Language language, bool inPlace, ReplacingFile& file, ReplacingFile& report,
+               std::FILE* in, std::FILE* out, std::FILE* err, OutputFates& fates) {
     const bool toFile = !line.outputPath.empty();
     const bool toReport = !line.reportPath.empty();
-    const FileFacts inputFacts = line.path.empty() ? LookAtStream(in) : LookAt(line.path);
-    const FileFacts outputFacts = toFile ? LookAt(line.outputPath) : FileFacts();
-    const FileFacts reportFacts = toReport ? LookAt(line.reportPath) : FileFacts();
-    error = NamedTwice(line, inputFacts, outputFacts, reportFacts);
-    if (!error.empty()) {
-        std::fprintf(err, "bracing-check: %s (try --help)\n", error.c_str());
-        return kCheckFailed;
-    }
-    const bool inPlace = toFile && outputFacts.kind == FileKind::Regular && SameFile(outputFacts, inputFacts);
 
+    std::string project = line.project;
+    if (!line.projectFile.empty()) {
+        int errorNumber = 0;
+        if (!ReadProjectFile(line.projectFile, project, errorNumber)) {
+            SayLine(err, MessageText(language, MessageId::CannotOpen, {line.projectFile, std::strerror(errorNumber)}));
+            return kCheckFailed;
+        }
+    }
     CheckOptions options;
     options.byteOrderMark = line.byteOrderMark;
     options.separatorGiven = line.separator != 0;
@@ -106,7 +151,7 @@ int RunBracingCheck(const std::vector<std::string>& arguments, std::FILE* in, st
     // Read before any output is opened: a bad catalogue changes no file.
     SectionCatalogue catalogue;
     if (!line.cataloguePath.empty()) {
-        if (!LoadCatalogue(line.cataloguePath, catalogue, err)) {
+        if (!LoadCatalogue(line.cataloguePath, catalogue, language, err)) {
             return kCheckFailed;
         }
         options.design.catalogue = &catalogue;
@@ -116,19 +161,16 @@ int RunBracingCheck(const std::vector<std::string>& arguments, std::FILE* in, st
     if (!line.path.empty()) {
         input = OpenForReading(line.path);
         if (input == nullptr) {
-            std::fprintf(err, "%s: cannot open: %s\n", line.path.c_str(), std::strerror(errno));
+            SayLine(err, MessageText(language, MessageId::CannotOpen, {line.path, std::strerror(errno)}));
             return kCheckFailed;
         }
         names.input = line.path;
     }
-    // -o and --report: put in place when the run got through; the sheet's
-    // pages wait in a scratch file beside it.
-    ReplacingFile file(line.outputPath, outputFacts);
-    ReplacingFile report(line.reportPath, reportFacts);
     ScratchFile pages;
+    std::string error;
     if ((toFile && !file.Open(error)) ||
         (toReport && (!report.Open(error) || !report.CreateBeside(pages, ".pages", error)))) {
-        std::fprintf(err, "%s\n", error.c_str());
+        SayLine(err, error);
         if (input != in) {
             std::fclose(input);
         }
@@ -139,7 +181,7 @@ int RunBracingCheck(const std::vector<std::string>& arguments, std::FILE* in, st
     }
     const std::string date = RunDate();
     ReportHeading heading;
-    heading.project = line.project;
+    heading.project = project;
     heading.inputName = names.input;
     heading.date = date;
     heading.version = BRACING_VERSION_TEXT;
@@ -156,8 +198,8 @@ int RunBracingCheck(const std::vector<std::string>& arguments, std::FILE* in, st
         CsvReader reader(decoder, line.separator != 0 ? line.separator : ',');
         TextOutput output(toFile ? file.Stream() : out);
         TextOutput problems(err);
-        CsvSink rows(output);
-        ProblemLines problemLines(problems, names);
+        CsvSink rows(output, language, line.heading);
+        ProblemLines problemLines(problems, names, language);
         outcome = CheckBays(reader, options, rows, problemLines);
     }
     // Closed before the rename: Windows renames over no file that is open.
@@ -166,34 +208,66 @@ int RunBracingCheck(const std::vector<std::string>& arguments, std::FILE* in, st
     }
     pages.Remove();
     const bool gotThrough = outcome.headerWritten && outcome.exit != kCheckFailed;
+    fates.Because(outcome.headerWritten || outcome.exit == kCheckFailed ? MessageId::RunUnfinished
+                                                                        : MessageId::NoUsableHeader);
     bool keepNew = false;  // the finished outputs wait under their .new names
     if (gotThrough && toFile && inPlace && !outcome.everyLineCarried) {
         std::string where;
         keepNew = true;
         outcome.exit = kCheckFailed;
-        if (file.Keep(where)) {
-            std::fprintf(err, "%s: is the input, and not every line of it is in the output (see above); "
-                         "it is left as it was, and the new output is in %s\n", line.outputPath.c_str(),
-                         where.c_str());
-        } else {
-            std::fprintf(err, "%s\n", where.c_str());
-        }
-    } else if (gotThrough && toFile && !CommitOrSay(file, err)) {
+        SayLine(err, file.Keep(where) ? MessageText(language, MessageId::InPlaceKept, {line.outputPath, where}) : where);
+    } else if (gotThrough && toFile && !CommitOrSay(file, fates, err)) {
         keepNew = true;
         outcome.exit = kCheckFailed;
     }
     if (gotThrough && toReport && keepNew && !report.WritesDirectly()) {
         std::string where;
-        const bool kept = report.Keep(where);
-        std::fprintf(err, kept ? "%s: left as it was, beside the output; the new sheet is in %s\n" : "%.0s%s\n",
-                     line.reportPath.c_str(), where.c_str());
-    } else if (gotThrough && toReport && !keepNew && !CommitOrSay(report, err)) {
+        SayLine(err, report.Keep(where) ? MessageText(language, MessageId::SheetKept, {line.reportPath, where}) : where);
+    } else if (gotThrough && toReport && !keepNew && !CommitOrSay(report, fates, err)) {
         outcome.exit = kCheckFailed;
     }
-    for (const ReplacingFile* left : {&file, &report}) {
-        if (!gotThrough && left->Stream() != nullptr && !left->WritesDirectly()) {
-            std::fprintf(err, "%s: left as it was\n", (left == &file ? line.outputPath : line.reportPath).c_str());
-        }
-    }
     return outcome.exit;
+}
+
+}  // namespace
+
+int RunBracingCheck(const std::vector<std::string>& arguments, std::FILE* in, std::FILE* out,
+                    std::FILE* err) {
+    CommandLine line;
+    CommandLineMistake mistake;
+    const bool parsed = ParseCommandLine(arguments, line, mistake);
+    const Language language = line.language.value_or(SystemLanguage());
+    const auto badOption = [&](const std::string& what) {
+        SayLine(err, MessageText(language, MessageId::CommandLineFault, {what}));
+        return kCheckFailed;
+    };
+    if (!parsed) {
+        return badOption(MessageText(language, mistake.id, {mistake.first, mistake.second}));
+    }
+    if (line.help) {
+        const std::string help = MessageText(language, MessageId::Help);
+        return WriteText(out, help.data(), help.size()) && std::fflush(out) == 0 ? kCheckDone : kCheckFailed;
+    }
+    const FileFacts outputFacts = line.outputPath.empty() ? FileFacts() : LookAt(line.outputPath);
+    const FileFacts reportFacts = line.reportPath.empty() ? FileFacts() : LookAt(line.reportPath);
+    ReplacingFile file(line.outputPath, outputFacts, language);
+    ReplacingFile report(line.reportPath, reportFacts, language);
+    OutputFates fates(language);
+    fates.Track(line.outputPath, file);
+    fates.Track(line.reportPath, report);
+    int exit = kCheckDone;
+    if (line.sections) {
+        exit = WriteSections(line, language, file, out, err, fates);
+    } else {
+        const FileFacts inputFacts = line.path.empty() ? LookAtStream(in) : LookAt(line.path);
+        const std::string twice = NamedTwice(line, language, inputFacts, outputFacts, reportFacts);
+        if (!twice.empty()) {
+            return badOption(twice);
+        }
+        const bool inPlace = !line.outputPath.empty() && outputFacts.kind == FileKind::Regular &&
+                             SameFile(outputFacts, inputFacts);
+        exit = CheckFiles(line, language, inPlace, file, report, in, out, err, fates);
+    }
+    fates.Say(err);
+    return exit;
 }

@@ -208,7 +208,7 @@ std::string OwnNames::NewName(int attempt) const {
     return folder + stem + ".new" + (attempt > 1 ? std::to_string(attempt) : "") + extension;
 }
 
-bool ScratchFile::Create(const OwnNames& names, const std::string& suffix, std::string& error) {
+bool ScratchFile::Create(const OwnNames& names, const std::string& suffix, Language language, std::string& error) {
     RemoveAbandoned(names);
     const std::string base = names.folder + names.stem + kPartial + std::to_string(OwnProcessId());
     for (int attempt = 1; attempt <= 100; ++attempt) {
@@ -227,7 +227,7 @@ bool ScratchFile::Create(const OwnNames& names, const std::string& suffix, std::
             return false;
         }
     }
-    error = "the names of its scratch files are all taken";
+    error = MessageText(language, MessageId::ScratchNamesTaken);
     name_.clear();
     return false;
 }
@@ -241,7 +241,7 @@ bool ScratchFile::Close(std::string& error) {
     return closed;
 }
 
-bool ScratchFile::RenameToNew(const OwnNames& names, std::string& newName, std::string& error) {
+bool ScratchFile::RenameToNew(const OwnNames& names, std::string& newName, Language language, std::string& error) {
     for (int attempt = 1; attempt <= 100; ++attempt) {
         newName = names.NewName(attempt);
         const int renamed = RenameNoReplace(name_, newName, error);
@@ -254,7 +254,7 @@ bool ScratchFile::RenameToNew(const OwnNames& names, std::string& newName, std::
             return renamed > 0;
         }
     }
-    error = newName + " and the names before it are all taken";
+    error = MessageText(language, MessageId::NewNamesTaken, {newName});
     return false;
 }
 

@@ -7,6 +7,8 @@
 #ifndef BRACING_CLI_SCRATCH_FILE_H
 #define BRACING_CLI_SCRATCH_FILE_H
 
+#include "messages/messages.h"
+
 #include <cstdio>
 #include <string>
 
@@ -30,14 +32,14 @@ public:
 
     // Creates the file, open for reading and writing, with `suffix` after
     // the pid (the target's extension, or ".pages"); `error` gets the reason.
-    bool Create(const OwnNames& names, const std::string& suffix, std::string& error);
+    bool Create(const OwnNames& names, const std::string& suffix, Language language, std::string& error);
     std::FILE* Stream() const { return file_; }
     const std::string& Name() const { return name_; }
 
     // Closes it; false with errno's text in `error` when the last writes failed.
     bool Close(std::string& error);
     // Renames it to the first free `.new` name; it is no longer scratch.
-    bool RenameToNew(const OwnNames& names, std::string& newName, std::string& error);
+    bool RenameToNew(const OwnNames& names, std::string& newName, Language language, std::string& error);
     void Remove();
 
 private:

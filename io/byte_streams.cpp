@@ -8,37 +8,61 @@
 
 #include <cerrno>
 
+namespace {
+
+// UTF-8 as UTF-16; with MB_ERR_INVALID_CHARS in `flags`, empty when it is not UTF-8.
+std::wstring WideText(std::string_view text, DWORD flags) {
+    const int length = static_cast<int>(text.size());
+    const int size = MultiByteToWideChar(CP_UTF8, flags, text.data(), length, nullptr, 0);
+    if (size <= 0) {
+        return std::wstring();
+    }
+    std::wstring wide(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_UTF8, flags, text.data(), length, &wide[0], size);
+    return wide;
+}
+
+}  // namespace
+
 ByteStreams::ByteStreams() {
     // Typing at the console keeps text mode, where Ctrl+Z ends the input.
     if (!_isatty(_fileno(stdin))) {
         _setmode(_fileno(stdin), _O_BINARY);
     }
     _setmode(_fileno(stdout), _O_BINARY);
-    const UINT codePage = GetConsoleOutputCP();
-    if (codePage != 0 && codePage != CP_UTF8 && SetConsoleOutputCP(CP_UTF8)) {
-        consoleOutputCodePage_ = codePage;
-    }
 }
 
 ByteStreams::~ByteStreams() {
     std::fflush(stdout);
     std::fflush(stderr);
-    if (consoleOutputCodePage_ != 0) {
-        SetConsoleOutputCP(consoleOutputCodePage_);
-    }
 }
 
-std::wstring WidePath(const std::string& path) {
-    const int size = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, path.data(),
-                                         static_cast<int>(path.size()), nullptr, 0);
-    if (size <= 0) {
-        return std::wstring();
+bool WriteText(std::FILE* file, const char* text, std::size_t size) {
+    const HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));
+    DWORD mode = 0;
+    if (handle == INVALID_HANDLE_VALUE || !GetConsoleMode(handle, &mode)) {
+        return std::fwrite(text, 1, size, file) == size;
     }
-    std::wstring wide(static_cast<std::size_t>(size), L'\0');
-    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, path.data(), static_cast<int>(path.size()),
-                        &wide[0], size);
-    return wide;
+    if (std::fflush(file) != 0) {
+        return false;
+    }
+    // Bytes not valid UTF-8 show as U+FFFD, as they do in the output.
+    const std::wstring wide = WideText(std::string_view(text, size), 0);
+    constexpr std::size_t kPiece = 8192;  // consoles take limited writes
+    for (std::size_t at = 0; at < wide.size();) {
+        DWORD written = 0;
+        const std::size_t left = wide.size() - at;
+        const DWORD piece = static_cast<DWORD>(left < kPiece ? left : kPiece);
+        if (!WriteConsoleW(handle, wide.data() + at, piece, &written, nullptr) || written == 0) {
+            errno = EIO;
+            return false;
+        }
+        at += written;
+    }
+    return true;
 }
+
+std::wstring WidePath(const std::string& path) { return WideText(path, MB_ERR_INVALID_CHARS); }
 
 std::FILE* OpenForReading(const std::string& path) {
     const std::wstring widePath = WidePath(path);
@@ -88,6 +112,10 @@ std::vector<std::string> Utf8Arguments(int argc, wchar_t** argv) {
 ByteStreams::ByteStreams() = default;
 
 ByteStreams::~ByteStreams() = default;
+
+bool WriteText(std::FILE* file, const char* text, std::size_t size) {
+    return std::fwrite(text, 1, size, file) == size;
+}
 
 std::FILE* OpenForReading(const std::string& path) { return std::fopen(path.c_str(), "rb"); }
 

@@ -1,7 +1,7 @@
 // The few things that differ on Windows, behind one face: piped or
 // redirected input and the output carry bytes unchanged (no CRLF
-// translation either way), UTF-8 shows right on a console, and file names
-// are UTF-8 whatever the code page.
+// translation either way), text shows right on a console whatever its
+// code page, and file names are UTF-8 whatever the code page.
 #ifndef BRACING_IO_BYTE_STREAMS_H
 #define BRACING_IO_BYTE_STREAMS_H
 
@@ -10,17 +10,20 @@
 #include <string_view>
 #include <vector>
 
-// For the life of the object; the console's own code page comes back after.
+// For the life of the object.
 class ByteStreams {
 public:
     ByteStreams();
     ~ByteStreams();
     ByteStreams(const ByteStreams&) = delete;
     ByteStreams& operator=(const ByteStreams&) = delete;
-
-private:
-    [[maybe_unused]] unsigned consoleOutputCodePage_ = 0;  // 0: left as it was
 };
+
+// Writes `size` bytes of UTF-8 text to `file`. Where `file` is a Windows
+// console, as UTF-16 through WriteConsoleW, so that it reads right in any
+// console code page (936 or 437 as well as 65001); to files and pipes, and
+// elsewhere, the bytes as they are. False with errno set when it failed.
+bool WriteText(std::FILE* file, const char* text, std::size_t size);
 
 // Opens the file named `path` (UTF-8) to read bytes; null with errno set
 // when it cannot be opened.

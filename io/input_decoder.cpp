@@ -4,11 +4,16 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
+#include <string_view>
 
 namespace {
 
 const char kUtf8ByteOrderMark[] = "\xEF\xBB\xBF";
 const char kReplacementCharacter[] = "\xEF\xBF\xBD";  // U+FFFD
+// How the files a spreadsheet saves on its own start: ZIP (.xlsx) and OLE
+// compound files (.xls).
+const std::string_view kWorkbookStarts[] = {"PK\x03\x04", "\xD0\xCF\x11\xE0"};
 
 bool IsAscii(char c) { return static_cast<unsigned char>(c) < 0x80; }
 
@@ -80,7 +85,13 @@ bool InputDecoder::Next(const char*& begin, const char*& end) {
     if (!started_) {
         started_ = true;
         Fill();
+        const std::string_view start(in_.data(), inEnd_);
+        workbook_ = std::any_of(std::begin(kWorkbookStarts), std::end(kWorkbookStarts),
+                                [start](std::string_view magic) { return start.substr(0, magic.size()) == magic; });
         TakeByteOrderMark();
+    }
+    if (workbook_) {
+        return false;
     }
     out_.clear();
     for (;;) {

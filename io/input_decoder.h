@@ -3,7 +3,8 @@
 // 936), which is taken when the first run of non-ASCII bytes is not UTF-8.
 // Bytes not valid in the encoding become U+FFFD and their lines are kept
 // for the problem list. A character cut by the end of a block is carried
-// over to the next.
+// over to the next. A spreadsheet's own file (.xlsx, .xls) is not text:
+// it gives none.
 #ifndef BRACING_IO_INPUT_DECODER_H
 #define BRACING_IO_INPUT_DECODER_H
 
@@ -33,6 +34,9 @@ public:
     bool HadByteOrderMark() const { return byteOrderMark_; }
     // Read as GBK because the first non-ASCII bytes were not UTF-8.
     bool GuessedGbk() const { return guessedGbk_; }
+    // The input starts as a ZIP (.xlsx) or an OLE compound file (.xls) does:
+    // Next() gave nothing.
+    bool Workbook() const { return workbook_; }
 
     // The lines with bytes not valid in the encoding, found since the last
     // ClearInvalidLines(), each once.
@@ -60,6 +64,7 @@ private:
     InputEncoding encoding_ = InputEncoding::Utf8;
     bool byteOrderMark_ = false;
     bool guessedGbk_ = false;
+    bool workbook_ = false;
     std::optional<TextConverter> converter_;
     std::string out_;
     LineCounter lines_;

@@ -1,5 +1,7 @@
 #include "io/text_output.h"
 
+#include "io/byte_streams.h"
+
 #include <cerrno>
 
 namespace {
@@ -29,7 +31,7 @@ bool TextOutput::Flush() {
         return !failed_;
     }
     if (!failed_ && ((!buffer_->empty() &&
-                      std::fwrite(buffer_->data(), 1, buffer_->size(), file_) != buffer_->size()) ||
+                      !WriteText(file_, buffer_->data(), buffer_->size())) ||
                      std::fflush(file_) != 0)) {
         failed_ = true;
         errorNumber_ = errno;

@@ -11,7 +11,8 @@ enum class TextProblem : unsigned char {
     RecordTooLong,     // a record past CsvReader's limits
     CannotRead,        // errno; after a line, or before any
     CannotWrite,       // errno
+    Workbook,          // a spreadsheet's own file (ZIP or OLE), not CSV
 };
-constexpr int kTextProblemCount = static_cast<int>(TextProblem::CannotWrite) + 1;
+constexpr int kTextProblemCount = static_cast<int>(TextProblem::Workbook) + 1;
 
 #endif

@@ -4,7 +4,7 @@
 
 namespace {
 
-const Message* const kTables[kLanguageCount] = {kEnglishMessages};
+const Message* const kTables[kLanguageCount] = {kEnglishMessages, kChineseMessages};
 
 }  // namespace
 
@@ -23,6 +23,12 @@ void AppendMessage(std::string& out, Language language, MessageId id,
             out.push_back(text[k]);
         }
     }
+}
+
+std::string MessageText(Language language, MessageId id, std::initializer_list<std::string_view> args) {
+    std::string text;
+    AppendMessage(text, language, id, args);
+    return text;
 }
 
 void AppendCounted(std::string& out, Language language, long count, MessageId one, MessageId many) {

@@ -1,6 +1,7 @@
 // Every word the checker says, by code: the refusals of a row, the
-// problems of a run. Each language is one table (messages/*_messages.cpp)
-// with a text for every id.
+// problems of a run, the command line's mistakes, the files' fates and the
+// help. Each language is one table (messages/*_messages.cpp) with a text
+// for every id.
 #ifndef BRACING_MESSAGES_MESSAGES_H
 #define BRACING_MESSAGES_MESSAGES_H
 
@@ -8,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-enum class Language : unsigned char { English };
-constexpr int kLanguageCount = 1;
+enum class Language : unsigned char { English, Chinese };
+constexpr int kLanguageCount = 2;
 
 enum class MessageId : unsigned char {
     // A row's refusals, in RefusalCode's order: {0} the column, {1} the cell.
@@ -57,6 +58,10 @@ enum class MessageId : unsigned char {
     ColumnMissing,
     ColumnTwice,
     SectionBeside,
+    ColumnTwiceNamed,
+    ColumnUnit,
+    ColumnNoUnit,
+    Workbook,
     HeaderFault,
     HeaderOneField,
     HeaderFields,
@@ -82,8 +87,53 @@ enum class MessageId : unsigned char {
     SummaryLeftOut,
     SummaryUnread,
     SummaryInvalid,
+    // The command line.
+    CommandLineFault,
+    UnknownOption,
+    NeedsValue,
+    OptionEmptyName,
+    EmptyName,
+    ReportToStandardOutput,
+    EncodingTakes,
+    SeparatorTakes,
+    GradeTakes,
+    MethodTakes,
+    FamilyTakes,
+    MillimetresTake,
+    LanguageTakes,
+    HeaderTakes,
+    SecondInput,
+    SectionsReadNoInput,
+    ProjectTwice,
+    ReportIsOutput,
+    ReportIsInput,
+    // The files.
+    CannotOpen,
+    FileNotWritten,
+    IsDirectory,
+    IsBlockDevice,
+    CannotWriteThere,
+    CannotCreate,
+    CannotCreateScratch,
+    CannotRename,
+    CannotReplace,
+    OpenElsewhere,
+    OtherName,
+    OtherNames,
+    ScratchNamesTaken,
+    NewNamesTaken,
+    InPlaceKept,
+    SheetKept,
+    // What became of each output: written, or not and why.
+    Written,
+    NotWritten,
+    NothingChecked,
+    NoUsableHeader,
+    RunUnfinished,
+    KeptAs,
+    Help,
 };
-constexpr int kMessageCount = static_cast<int>(MessageId::SummaryInvalid) + 1;
+constexpr int kMessageCount = static_cast<int>(MessageId::Help) + 1;
 
 struct Message {
     MessageId id;
@@ -97,11 +147,15 @@ const Message* MessageTable(Language language);
 void AppendMessage(std::string& out, Language language, MessageId id,
                    std::initializer_list<std::string_view> args = {});
 
+// The same as a string of its own.
+std::string MessageText(Language language, MessageId id, std::initializer_list<std::string_view> args = {});
+
 // "{0} row" or "{0} rows" with `count` put in.
 void AppendCounted(std::string& out, Language language, long count, MessageId one, MessageId many);
 
 // The tables, one a language, each in MessageId's order (InOrder).
 extern const Message kEnglishMessages[kMessageCount];
+extern const Message kChineseMessages[kMessageCount];
 
 // Whether `table` holds every id in order, so that an id is its index.
 constexpr bool InOrder(const Message (&table)[kMessageCount]) {

@@ -1,6 +1,8 @@
 #include "messages/problem_text.h"
 
+#include "batch/header_names.h"
 #include "format/message_text.h"
+#include "io/cell_space.h"
 #include "messages/refusal_text.h"
 
 #include <cstring>
@@ -102,6 +104,9 @@ void AppendTextProblem(std::string& out, const Problem& p, Language language) {
             AppendMessage(out, language, MessageId::CannotReadAfter, {Number(p.count), std::strerror(p.errorNumber)});
         }
         return;
+    case TextProblem::Workbook:
+        AppendMessage(out, language, MessageId::Workbook);
+        return;
     case TextProblem::CannotWrite:
         AppendMessage(out, language,
                       p.file == ProblemFile::Sheet ? MessageId::SheetNotWritten : MessageId::OutputNotWritten,
@@ -130,11 +135,40 @@ void AppendSummary(std::string& out, const RunCounts& counts, Language language)
     }
 }
 
+// What is wrong with the header, naming the columns as the header heads them.
+std::string HeaderFault(const Problem& p, Language language) {
+    const CsvRecord& header = *p.header;
+    const auto heading = [&header](long column) {
+        return QuotedText(TrimCellSpace(header[static_cast<std::size_t>(column - 1)]), kShownCellCharacters);
+    };
+    std::string fault;
+    switch (p.code) {
+    case ProblemCode::ColumnTwice:
+        if (heading(p.count) == heading(p.of)) {
+            AppendMessage(fault, language, MessageId::ColumnTwice, {p.column, Number(p.count), Number(p.of)});
+        } else {
+            AppendMessage(fault, language, MessageId::ColumnTwiceNamed,
+                          {p.column, heading(p.count), heading(p.of), Number(p.count), Number(p.of)});
+        }
+        break;
+    case ProblemCode::ColumnUnit: {
+        const std::string_view unit = ColumnUnit(p.column);
+        AppendMessage(fault, language, unit.empty() ? MessageId::ColumnNoUnit : MessageId::ColumnUnit,
+                      {heading(p.count), p.column, unit});
+        break;
+    }
+    default:
+        AppendMessage(fault, language,
+                      p.code == ProblemCode::SectionBeside ? MessageId::SectionBeside : MessageId::ColumnMissing,
+                      {p.column});
+        break;
+    }
+    return fault;
+}
+
 }  // namespace
 
 void AppendProblemText(std::string& out, const Problem& p, Language language) {
-    // The header's faults, each with the header as read.
-    const MessageId headerFaults[] = {MessageId::ColumnMissing, MessageId::ColumnTwice, MessageId::SectionBeside};
     switch (p.code) {
     case ProblemCode::Text:
         AppendTextProblem(out, p, language);
@@ -144,14 +178,11 @@ void AppendProblemText(std::string& out, const Problem& p, Language language) {
         return;
     case ProblemCode::ColumnMissing:
     case ProblemCode::ColumnTwice:
-    case ProblemCode::SectionBeside: {
-        std::string fault;
-        AppendMessage(fault, language,
-                      headerFaults[static_cast<int>(p.code) - static_cast<int>(ProblemCode::ColumnMissing)],
-                      {p.column, Number(p.count), Number(p.of)});
-        AppendMessage(out, language, MessageId::HeaderFault, {fault, HeaderAsRead(language, *p.header)});
+    case ProblemCode::SectionBeside:
+    case ProblemCode::ColumnUnit:
+        AppendMessage(out, language, MessageId::HeaderFault,
+                      {HeaderFault(p, language), HeaderAsRead(language, *p.header)});
         return;
-    }
     case ProblemCode::ColumnsDropped:
     case ProblemCode::ColumnsUnused:
         AppendMessage(out, language,

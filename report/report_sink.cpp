@@ -22,7 +22,7 @@ bool ReportSink::Add(const CheckedRow& bay) {
 
 void ReportSink::LeaveOut(const Problem& problem) {
     unreadLines_ += problem.toLine - problem.line + 1;
-    BuildLeftOutRow(problem.line, problem.toLine, ProblemText(problem), row_);
+    BuildLeftOutRow(problem.line, problem.toLine, ProblemText(problem, kSheetLanguage), row_);
     renderer_.AddSummaryRow(row_);
 }
 

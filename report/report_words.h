@@ -5,7 +5,12 @@
 #define BRACING_REPORT_REPORT_WORDS_H
 
 #include "design/section.h"
+#include "messages/messages.h"
 #include "report/report_model.h"
+
+// The language of these words, and so of the reasons the sheet gives for
+// refused rows and lines not read.
+constexpr Language kSheetLanguage = Language::Chinese;
 
 extern const char* const kSheetTitle;
 

@@ -4,6 +4,7 @@
 #include "io/cell_space.h"
 #include "messages/refusal_text.h"
 #include "report/report_numbers.h"
+#include "report/report_words.h"
 
 #include <cstring>
 #include <iterator>
@@ -88,7 +89,7 @@ void BuildSummaryRow(const CheckedRow& bay, SummaryRow& row) {
     row.H = TrimCellSpace(bay.cells[0]);  // as typed
     row.B = TrimCellSpace(bay.cells[1]);
     if (outcome == BayOutcome::Refused) {
-        row.note = RefusalText(bay.refusal);
+        row.note = RefusalText(bay.refusal, kSheetLanguage);
         row.noteColumns = kResultColumns;
     } else if (bay.design != nullptr) {
         AddAdoptedCells(row.results, *bay.design);

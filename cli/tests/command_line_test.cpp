@@ -1,9 +1,19 @@
 #include "cli/command_line.h"
+#include "cli/run_language.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
+
+namespace {
+
+// The mistake in the words a user reads, in English.
+std::string Words(const CommandLineMistake& mistake) {
+    return MessageText(Language::English, mistake.id, {mistake.first, mistake.second});
+}
+
+}  // namespace
 
 TEST(CommandLine, InputOptionsAndMistakes) {
     const ByteOrderMarkChoice like = ByteOrderMarkChoice::LikeInput;
@@ -32,9 +42,9 @@ TEST(CommandLine, InputOptionsAndMistakes) {
     };
     for (const Case& c : cases) {
         CommandLine line;
-        std::string error;
+        CommandLineMistake mistake;
         const std::string what = c.arguments.empty() ? "(none)" : c.arguments[0];
-        ASSERT_TRUE(ParseCommandLine(c.arguments, line, error)) << what << ": " << error;
+        ASSERT_TRUE(ParseCommandLine(c.arguments, line, mistake)) << what << ": " << Words(mistake);
         EXPECT_EQ(line.path, c.path) << what;
         EXPECT_EQ(line.outputPath, c.outputPath) << what;
         EXPECT_EQ(line.byteOrderMark, c.byteOrderMark) << what;
@@ -54,12 +64,41 @@ TEST(CommandLine, InputOptionsAndMistakes) {
         {{"--separator", "|"}, "--separator takes , or ; or tab, not |"},
         {{"a.csv", "b.csv"}, "one input at most, and b.csv is a second"},
         {{""}, "an empty file name"},
+        {{"--lang", "fr"}, "--lang takes zh or en, not fr"},
+        {{"--header=chinese"}, "--header takes zh or en, not chinese"},
+        {{"--project-file", ""}, "--project-file: an empty file name"},
+        {{"--project", "", "--project-file", "project.txt"}, "--project and --project-file cannot go together"},
+        {{"--bmo", "a.csv", "b.csv"}, "unknown option --bmo"},  // the first mistake is the one said
     };
     for (const auto& m : mistakes) {
         CommandLine line;
-        std::string error;
-        EXPECT_FALSE(ParseCommandLine(m.arguments, line, error)) << m.error;
-        EXPECT_EQ(error, m.error);
+        CommandLineMistake mistake;
+        EXPECT_FALSE(ParseCommandLine(m.arguments, line, mistake)) << m.error;
+        EXPECT_EQ(Words(mistake), m.error);
+    }
+}
+
+TEST(CommandLine, LanguageHeadingAndProjectFile) {
+    // --lang decides the words of a mistake, wherever it stands.
+    const struct {
+        std::vector<std::string> arguments;
+        std::optional<Language> language;
+        ColumnHeading heading;
+        std::string projectFile;
+    } cases[] = {
+        {{}, std::nullopt, ColumnHeading::Names, ""},
+        {{"--lang", "ZH", "--header=zh"}, Language::Chinese, ColumnHeading::Chinese, ""},
+        {{"--header", "en", "--lang=en", "--project-file", "工程.txt"}, Language::English, ColumnHeading::Names,
+         "工程.txt"},
+        {{"--bmo", "--lang", "zh"}, Language::Chinese, ColumnHeading::Names, ""},
+    };
+    for (const auto& c : cases) {
+        CommandLine line;
+        CommandLineMistake mistake;
+        ParseCommandLine(c.arguments, line, mistake);
+        EXPECT_EQ(line.language, c.language);
+        EXPECT_EQ(line.heading, c.heading);
+        EXPECT_EQ(line.projectFile, c.projectFile);
     }
 }
 
@@ -77,8 +116,8 @@ TEST(CommandLine, DesignOptions) {
     };
     for (const Case& c : cases) {
         CommandLine line;
-        std::string error;
-        ASSERT_TRUE(ParseCommandLine(c.arguments, line, error)) << error;
+        CommandLineMistake mistake;
+        ASSERT_TRUE(ParseCommandLine(c.arguments, line, mistake)) << Words(mistake);
         EXPECT_EQ(line.sections, c.sections);
         EXPECT_EQ(line.design.grade, c.grade);
         EXPECT_EQ(line.design.minimum.leg_mm, c.leg_mm);
@@ -96,8 +135,31 @@ TEST(CommandLine, DesignOptions) {
     };
     for (const auto& m : mistakes) {
         CommandLine line;
-        std::string error;
-        EXPECT_FALSE(ParseCommandLine(m.arguments, line, error)) << m.error;
-        EXPECT_EQ(error, m.error);
+        CommandLineMistake mistake;
+        EXPECT_FALSE(ParseCommandLine(m.arguments, line, mistake)) << m.error;
+        EXPECT_EQ(Words(mistake), m.error);
+    }
+}
+
+TEST(CommandLine, TheSystemsLanguageWithoutLang) {
+    // The first of LC_ALL, LC_MESSAGES and LANG that is set and not empty.
+    const struct {
+        const char* lcAll;
+        const char* lcMessages;
+        const char* lang;
+        Language language;
+    } cases[] = {
+        {nullptr, nullptr, nullptr, Language::English},
+        {nullptr, nullptr, "zh_CN.UTF-8", Language::Chinese},
+        {"", "", "zh_TW.Big5", Language::Chinese},    // empty is unset
+        {"C", nullptr, "zh_CN.UTF-8", Language::English},  // LC_ALL first
+        {nullptr, "zh_CN.GBK", "en_US.UTF-8", Language::Chinese},
+        {"POSIX", nullptr, nullptr, Language::English},
+        {"en_US.UTF-8", "zh_CN.UTF-8", nullptr, Language::English},
+        {"zh", nullptr, nullptr, Language::Chinese},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(LanguageOfLocale(c.lcAll, c.lcMessages, c.lang), c.language)
+            << (c.lcAll ? c.lcAll : "-") << " " << (c.lcMessages ? c.lcMessages : "-") << " " << (c.lang ? c.lang : "-");
     }
 }

@@ -1,7 +1,7 @@
 #include "cli/run_check.h"
 
-#include "cli/help_text.h"
 #include "cli/scratch_cleanup.h"
+#include "messages/messages.h"
 
 #include <gtest/gtest.h>
 
@@ -92,9 +92,14 @@ struct ProgramRun {
     std::string err;
 };
 
-// The program on `input` as its standard input, its output into `out` or a file.
-ProgramRun RunProgram(const std::vector<std::string>& arguments, const std::string& input,
+// The program on `input` as its standard input, its output into `out` or a
+// file; in English unless the arguments say, whatever the machine's language.
+ProgramRun RunProgram(std::vector<std::string> arguments, const std::string& input,
                std::FILE* out = nullptr) {
+    if (std::none_of(arguments.begin(), arguments.end(),
+                     [](const std::string& argument) { return argument.rfind("--lang", 0) == 0; })) {
+        arguments.insert(arguments.begin(), "--lang=en");
+    }
     std::FILE* in = std::tmpfile();
     std::FILE* err = std::tmpfile();
     std::FILE* ownOut = out == nullptr ? std::tmpfile() : nullptr;
@@ -113,16 +118,25 @@ ProgramRun RunProgram(const std::vector<std::string>& arguments, const std::stri
 }  // namespace
 
 TEST(RunCheck, HelpAndByteOrderMarkThroughTheProgram) {
-    for (const char* option : {"-h", "--help"}) {
-        const ProgramRun run = RunProgram({option}, "");
-        EXPECT_EQ(run.exit, 0) << option;
-        EXPECT_EQ(run.out, kHelpText) << option;
-    }
-    for (const char* listed : {" -h,", " --  ", " -o FILE", "--encoding utf-8|gbk|utf-16", "--separator ,|;|tab",
-                               " --bom ", "--no-bom", "--report FILE.html", "--project NAME", "退出码 Exit status",
-                               "  2  ", "129、130、143", "-o - ", "--method ", "--heavy-cranes",
-                               "--strict-slenderness", "lambda_phi2", "adopted_section"}) {
-        EXPECT_NE(std::strstr(kHelpText, listed), nullptr) << listed;
+    // Each language's help in full, and every option in both.
+    const struct {
+        const char* lang;
+        Language language;
+        const char* exitStatus;
+    } helps[] = {{"--lang=en", Language::English, "\nExit status:\n"}, {"--lang=zh", Language::Chinese, "\n退出码：\n"}};
+    for (const auto& help : helps) {
+        const std::string text = MessageText(help.language, MessageId::Help);
+        for (const char* option : {"-h", "--help"}) {
+            const ProgramRun run = RunProgram({help.lang, option}, "");
+            EXPECT_EQ(run.exit, 0) << option;
+            EXPECT_EQ(run.out, text) << option;
+        }
+        for (const char* listed : {" -h,", " --  ", " -o ", "--encoding utf-8|gbk|utf-16", "--separator ,|;|tab",
+                                   " --bom ", "--no-bom", "--report ", "--project ", "--project-file ", "--lang zh|en",
+                                   "--header zh|en", "  2  ", "130", "-o - ", "--method ", "--heavy-cranes",
+                                   "--strict-slenderness", "lambda_phi2", "adopted_section", "柱撑高度", help.exitStatus}) {
+            EXPECT_NE(text.find(listed), std::string::npos) << help.lang << ": " << listed;
+        }
     }
     const ProgramRun bom = RunProgram({"--bom"}, kInput);
     EXPECT_EQ(bom.out, "\xEF\xBB\xBF" + kOutput);
@@ -145,6 +159,15 @@ TEST(RunCheck, SectionsAndDesignOptionsThroughTheProgram) {
     EXPECT_EQ(ReadFile(file), table.out);
     RemoveFiles({file});
     EXPECT_EQ(RunProgram({"--sections", "-o", "run_check_test_no_folder/angles.csv"}, "").exit, 2);
+#ifndef _WIN32
+    // A device that takes nothing: the table is not written, and said so.
+    if (std::filesystem::exists("/dev/full")) {
+        const ProgramRun full = RunProgram({"--sections", "-o", "/dev/full"}, "");
+        EXPECT_EQ(full.exit, 2);
+        EXPECT_EQ(full.err, std::string("/dev/full: cannot write: ") + std::strerror(ENOSPC) +
+                                "\nnot written: /dev/full (the run did not get through)\n");
+    }
+#endif
     // Q355, nothing under 63 mm: L63x4 in tension; in compression its legs are
     // too slender for Q355 (w/t 13.75 over 15 εk = 12.2), so L63x5.
     const ProgramRun sized = RunProgram({"--grade", "Q355", "--min-leg", "63"}, "H,B,n,T,W,section\n1,1,1,0,1,\n");
@@ -193,7 +216,7 @@ TEST(RunCheck, ACatalogueBoundsSizingAndAFaultyOneWritesNothing) {
         WriteFile(target, "old");
         const ProgramRun run = RunProgram({"--catalogue", catalogue, "-o", target}, bays);
         EXPECT_EQ(run.exit, 2) << c.what;
-        EXPECT_EQ(run.err, catalogue + c.says + "\n") << c.what;
+        EXPECT_EQ(run.err, catalogue + c.says + "\nnot written: " + target + " (nothing was checked)\n") << c.what;
         EXPECT_EQ(ReadFile(target), "old") << c.what;
     }
     RemoveFiles({catalogue});
@@ -226,23 +249,25 @@ TEST(RunCheck, AnOutputFileIsReplacedOnlyByARunThatGotThrough) {
     const std::string rowLeftOut = kInput + "b,6,8\n";
     const std::string refusedCell = "bay,H,B,n,T,W,A,i\na,6,8,2,20,30,12,x\n";
     const Case cases[] = {
-        {"a run that succeeds", {"-o", target}, kInput, "old", 0, kOutput, "<none>", ""},
+        {"a run that succeeds", {"-o", target}, kInput, "old", 0, kOutput, "<none>", "written: " + target + "\n"},
         {"-o - is standard output", {"-o", "-"}, kInput, "old", 0, "old", "<none>", ""},
         {"a header that cannot be used", {"-o", target}, "H,B\n6,8\n", "old", 1, "old", "<none>",
-         "the header's fields: \"H\", \"B\"\n" + target + ": left as it was\n"},
+         "the header's fields: \"H\", \"B\"\nnot written: " + target + " (no usable header)\n"},
         {"an input that does not open", {"-o", target, "run_check_test_missing.csv"}, "", "old", 2, "old", "<none>",
-         std::string("run_check_test_missing.csv: cannot open: ") + std::strerror(ENOENT) + "\n"},
+         std::string("run_check_test_missing.csv: cannot open: ") + std::strerror(ENOENT) + "\nnot written: " +
+             target + " (nothing was checked)\n"},
         // In place: the input is closed before it is replaced, as Windows needs.
-        {"in place", {"-o", target, target}, "", kInput, 0, kOutput, "<none>", ""},
+        {"in place", {"-o", target, target}, "", kInput, 0, kOutput, "<none>", "written: " + target + "\n"},
         {"in place, a refused cell keeps its text", {"-o", "./" + target, target}, "", refusedCell, 1,
-         RunProgram({}, refusedCell).out, "<none>", "1 row written, 1 of them refused\n"},
+         RunProgram({}, refusedCell).out, "<none>", "1 row written, 1 of them refused\nwritten: ./" + target + "\n"},
         {"in place, a row left out", {"-o", target, "./" + target}, "", rowLeftOut, 2, rowLeftOut, kOutput,
-         "./" + target + ": 1 row written; 1 row left out\n" + target + kept + newFile + "\n"},
+         "./" + target + ": 1 row written; 1 row left out\n" + target + kept + newFile + "\nnot written: " + target +
+             " (the new file is " + newFile + ")\n"},
         {"in place, a quote never closed", {"-o", target, target}, "", kInput + "b,\"6\n", 2, kInput + "b,\"6\n",
-         kOutput, kept + newFile + "\n"},
+         kOutput, kept + newFile + "\nnot written: " + target + " (the new file is " + newFile + ")\n"},
         {"in place, a byte not valid", {"-o", target, target}, "", kInput + "\xFF,6,8,2,20,30,12,3\n", 2,
          kInput + "\xFF,6,8,2,20,30,12,3\n", RunProgram({}, kInput + "\xFF,6,8,2,20,30,12,3\n").out,
-         kept + newFile + "\n"},
+         kept + newFile + "\nnot written: " + target + " (the new file is " + newFile + ")\n"},
     };
     for (const Case& c : cases) {
         WriteFile(target, c.before);
@@ -364,7 +389,10 @@ TEST(RunCheck, WhatSitsAtTheNameDecidesHowItIsWritten) {
             EXPECT_EQ(piped, kOutput);
         }
         EXPECT_EQ(run.exit, c.exit) << c.why;
-        EXPECT_EQ(run.err, c.err) << c.why;
+        // Every run ends by saying what became of the file it was to write.
+        EXPECT_EQ(run.err, c.err + (c.exit == 0 ? "written: " + name + "\n"
+                                                : "not written: " + name + " (nothing was checked)\n"))
+            << c.why;
         EXPECT_EQ(fs::symlink_status(target).type(), c.after) << c.why;
         EXPECT_EQ(ReadFile(real), c.real) << c.why;
         if (c.after == fs::file_type::regular) {
@@ -393,7 +421,7 @@ TEST(RunCheck, AFileOpenElsewhereIsNotReplaced) {
     std::fclose(open);
     EXPECT_EQ(run.exit, 2);
     EXPECT_NE(run.err.find("is it open in another program?); it is left as it was, and the new output is in " +
-                           newFile + "\n"),
+                           newFile + "\nnot written: " + target + " (the new file is " + newFile + ")\n"),
               std::string::npos)
         << run.err;
     EXPECT_EQ(ReadFile(target), "old");
@@ -426,11 +454,12 @@ TEST(RunCheck, TheSheetIsReplacedOnlyByARunThatGotThrough) {
         std::vector<std::string> inSheet;  // "old": left as it was
     };
     const Case cases[] = {
-        {"a run that succeeds", kInput + "\"x\",0,8,2,20,30,12,3\n", 0, "",
+        {"a run that succeeds", kInput + "\"x\",0,8,2,20,30,12,3\n", 0,
+         "written: " + csv + "\nwritten: " + sheet + "\n",
          {"P &lt;1&gt;\u2069 柱间支撑计算书</title>", "<bdi>run_check_test_bays.csv</bdi>", "id=\"bay-2\"",
           "参数不能为负数和零</bdi>", "</html>\n"}},
         {"a header that cannot be used", "H,B\n6,8\n", 1,
-         csv + ": left as it was\n" + sheet + ": left as it was\n", {"old"}},
+         "not written: " + csv + " (no usable header)\nnot written: " + sheet + " (no usable header)\n", {"old"}},
     };
     for (const Case& c : cases) {
         WriteFile(csv, "old");
@@ -452,6 +481,48 @@ TEST(RunCheck, TheSheetIsReplacedOnlyByARunThatGotThrough) {
                                   std::vector<std::string>{"-o", sheet, "--report", sheet}}) {
         EXPECT_EQ(RunProgram(arguments, kInput).exit, 2) << arguments[0];
     }
+}
+
+TEST(RunCheck, InChineseWithTheProjectFromAFile) {
+    RemoveStartingWith("run_check_test_zh.");
+    const std::string csv = "run_check_test_zh.csv";
+    const std::string sheet = "run_check_test_zh.html";
+    const std::string project = "run_check_test_zh.txt";
+    const std::vector<std::string> arguments = {"--lang", "zh", "-o", csv, "--report", sheet, "--project-file", project};
+    struct Case {
+        const char* why;
+        const char* projectText;  // null: no such file
+        std::string input;
+        int exit;
+        std::string err;
+        std::string inSheet;  // the project as the title shows it; empty: the sheet is as it was
+    };
+    const Case cases[] = {
+        {"UTF-8 with a BOM, white space around, a second line", "\xEF\xBB\xBF \xE3\x80\x80某厂房 二期 \r\n第二行\n", kInput,
+         0, "已写入：" + csv + "\n已写入：" + sheet + "\n", "某厂房 二期\u2069 柱间支撑计算书</title>"},
+        {"GBK, as Notepad on a Chinese Windows saves it", "\xC4\xB3\xB3\xA7\xB7\xBF", kInput, 0,
+         "已写入：" + csv + "\n已写入：" + sheet + "\n", "某厂房\u2069 柱间支撑计算书</title>"},
+        {"a header that cannot be used: nothing written", "某厂房", "H,B\n", 1,
+         "<stdin>:1: 没有 n 列（表头须有 H、B、n、T、W，以及 A 和 i 或 section）；表头各字段：\"H\"、\"B\"\n"
+         "未写入：" + csv + "（表头不可用）\n未写入：" + sheet + "（表头不可用）\n", ""},
+        {"no project file", nullptr, kInput, 2,
+         project + "：无法打开：" + std::strerror(ENOENT) + "\n未写入：" + csv + "（未验算）\n未写入：" + sheet + "（未验算）\n", ""},
+    };
+    for (const Case& c : cases) {
+        RemoveFiles({project});
+        if (c.projectText != nullptr) {
+            WriteFile(project, c.projectText);
+        }
+        WriteFile(sheet, "old");
+        const ProgramRun run = RunProgram(arguments, c.input);
+        EXPECT_EQ(run.exit, c.exit) << c.why;
+        EXPECT_EQ(run.err, c.err) << c.why;
+        const std::string written = ReadFile(sheet);
+        EXPECT_TRUE(c.inSheet.empty() ? written == "old" : written.find(c.inSheet) != std::string::npos) << c.why;
+    }
+    EXPECT_EQ(RunProgram({"--project", "P", "--project-file", project}, kInput).err,
+              "bracing-check: --project and --project-file cannot go together (try --help)\n");
+    RemoveFiles({csv, sheet, project});
 }
 
 TEST(RunCheck, ScratchFilesOfADeadRunGoAndLongNamesFit) {

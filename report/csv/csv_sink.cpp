@@ -25,12 +25,12 @@ bool CsvSink::Begin(const BayLayout& layout) {
     }
     AppendCarried(*layout.header, line);
     for (int k = 0; k < layout.resultCount; ++k) {
-        AppendCsvField(line, layout.results[k]->symbol, false);
+        AppendColumnHeading(line, layout.results[k]->symbol, heading_);
     }
     if (layout.designCheck) {
-        AppendDesignHeader(line);
+        AppendDesignHeader(line, heading_);
     }
-    AppendCsvField(line, kErrorColumn, false);
+    AppendColumnHeading(line, kErrorColumn, heading_);
     out_.EndLine();
     return !out_.Failed();
 }

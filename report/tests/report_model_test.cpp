@@ -546,12 +546,12 @@ TEST(ReportModel, SummaryListsEveryBayAndEveryLineLeftOut) {
          "共 3 行：满足 1 个，不满足 1 个（※，NG），未计算 1 个（参数有误，无计算页），未读入 0 行。", false, 2},
         {"rows of the wrong width and an unclosed quote: the lines standard error names",
          header + "ok,6,8,2,20,30,\nwide,6,8,2,20,30,,x\nzero,0,8,2,20,30,\n\"open,6,8,2,20,30,\nx,6,8,2,20,30,\ny,6,8,2,20,30,\n",
-         {"|2|ok|6|8|按拉杆|L110x7|0.976|OK", "※|3|未读入：8 fields where the header has 7; row left out",
+         {"|2|ok|6|8|按拉杆|L110x7|0.976|OK", "※|3|未读入：8 个字段，而表头有 7 个；该行略去",
           "|4|zero|0|8|参数不能为负数和零",
-          "※|5 至 7|未读入：the quote that opens field 1 (bay) is never closed; lines 5 to 7 are left out"},
+          "※|5 至 7|未读入：第 1 个字段（bay）开头的引号未闭合；第 5 至 7 行略去"},
          "共 6 行：满足 1 个，不满足 0 个（※，NG），未计算 1 个（参数有误，无计算页），未读入 4 行。", true, 1},
         {"A and i typed: the dialog's results", "bay,H,B,n,T,W,A,i\nt,6,8,2,20,30,12,3\n,6,8\n",
-         {"|2|t|6|8|31.250|26.04|0.1403|92.81", "※|3|未读入：3 fields where the header has 8; row left out"},
+         {"|2|t|6|8|31.250|26.04|0.1403|92.81", "※|3|未读入：3 个字段，而表头有 8 个；该行略去"},
          "共 2 行：已计算 1 个，未计算 0 个（参数有误，无计算页），未读入 1 行。", true, 1},
     };
     for (const Case& c : cases) {

@@ -138,10 +138,37 @@ TEST(CheckBays, WhatSpreadsheetsWriteGivesTheSameRows) {
     }
 }
 
-TEST(CheckBays, HeaderNamesAreFoundTrimmedAndWrittenAsTheyCame) {
-    const std::string header = " bay ,H\xE3\x80\x80,\tB,n,T,W,A,i\xC2\xA0";
-    EXPECT_EQ(CheckText(header + "\n" + kRow + "\n").out,
-              header + kOutHeader.substr(kHeader.size() - 1) + kOutRow);
+TEST(CheckBays, HeadersAsEngineersWriteThemAreReadAndWrittenAsTheyCame) {
+    const char* const headers[] = {
+        " bay ,H\xE3\x80\x80,\tB,n,T,W,A,i\xC2\xA0",                       // white space around
+        "Bay,h (m),B（m）,N,t(kN),W [KN],A[cm²],I ( cm )",              // any case, units in brackets
+        "柱撑编号,柱撑高度（m）,宽度【m】,纵向榀数,吊车刹车力(kN),风荷载合力,截面积(cm2),回转半径",
+    };
+    for (const std::string header : headers) {
+        const Checked checked = CheckText(header + "\n" + kRow + "\n");
+        EXPECT_EQ(checked.out, header + kOutHeader.substr(kHeader.size() - 1) + kOutRow) << header;
+        EXPECT_EQ(checked.problems, "") << header;
+    }
+}
+
+TEST(CheckBays, InChineseTheSameStructureAndChineseHeadingsReadBack) {
+    // A thousands separator typed with a Chinese input method, a short row.
+    const Checked zh = CheckText(kHeader + "a,6,8,2,20,\"1，000\",12,3\na,6,8\n" + kRow + "\n", CheckOptions(),
+                                 {Language::Chinese, ColumnHeading::Names});
+    EXPECT_EQ(OutputField(ReadRecords(zh.out), 1, "error"), "W：\"1，000\" 不是数字");
+    EXPECT_EQ(zh.problems, "in:2: W：\"1，000\" 不是数字\n"
+                           "in:3: 3 个字段，而表头有 8 个；该行略去\n"
+                           "in: 已写出 2 行，其中 1 行不能计算；略去 1 行\n");
+    // Under Chinese headings with units; a run over that output drops them
+    // as an earlier run's and writes the same again.
+    const Checked named = CheckText(kHeader + kRow + "\n", CheckOptions(), {Language::English, ColumnHeading::Chinese});
+    EXPECT_EQ(named.out, "bay,H,B,n,T,W,A,i,斜杆内力N1(kN),柱底拔力Nt1(kN),平面内计算长度Lx1(m),需要回转半径Rx1(cm),"
+                         "平面外计算长度Ly1(m),需要回转半径Ry1(cm),拉应力f1(N/mm2),斜杆内力N2(kN),柱底拔力Nt2(kN),"
+                         "平面内计算长度Lx2(m),需要回转半径Rx2(cm),平面外计算长度Ly2(m),需要回转半径Ry2(cm),稳定系数φ,"
+                         "压应力f2(N/mm2),错误\n" + kOutRow);
+    const Checked again = CheckText(named.out, CheckOptions(), {Language::English, ColumnHeading::Chinese});
+    EXPECT_EQ(again.out, named.out);
+    EXPECT_EQ(again.problems.rfind("in: columns 斜杆内力N1(kN), 柱底拔力Nt1(kN), ", 0), 0u) << again.problems;
 }
 
 TEST(CheckBays, ByteOrderMarkOnRequestOrNot) {
@@ -189,7 +216,8 @@ TEST(CheckBays, ProblemsAreNamedAndTheRestWritten) {
 }
 
 TEST(CheckBays, WithoutAUsableHeaderNothingIsWritten) {
-    const std::string names = " (the header must name H, B, n, T, W and either A and i or section; names are case-sensitive); ";
+    const std::string names = " (the header must name H, B, n, T, W and either A and i or section); ";
+    const std::string workbook = "in: this is a spreadsheet workbook, not CSV: save it as CSV first\n";
     struct Case {
         const char* why;
         std::string text;
@@ -198,8 +226,17 @@ TEST(CheckBays, WithoutAUsableHeaderNothingIsWritten) {
         {"empty input", "", "in: empty input, no header line\n"},
         {"an input missing", "H,B,n,T,W,A\n6,8,2,20,30,12\n",
          "in:1: no column named i" + names + "the header's fields: \"H\", \"B\", \"n\", \"T\", \"W\", \"A\"\n"},
-        {"case matters: N is a force, n a count", "H,B,N,T,W,A,i\n",
-         "in:1: no column named n" + names + "the header's fields: \"H\", \"B\", \"N\", \"T\", \"W\", \"A\", \"i\"\n"},
+        {"a unit not the column's: mm for m", "H (mm),B,n,T,W,A,i\n",
+         "in:1: \"H (mm)\": column H is in m; the header's fields: \"H (mm)\", \"B\", \"n\", \"T\", \"W\", \"A\", "
+         "\"i\"\n"},
+        {"a count takes no unit", "H,B,n（榀）,T,W,A,i\n",
+         "in:1: \"n（榀）\": column n takes no unit; the header's fields: \"H\", \"B\", \"n（榀）\", \"T\", \"W\", "
+         "\"A\", \"i\"\n"},
+        {"two names of one column", "H,B,n,T,W,A,i,柱撑高度\n",
+         "in:1: \"H\" and \"柱撑高度\" both name column H (columns 1 and 8); the header's fields: \"H\", \"B\", \"n\", "
+         "\"T\", \"W\", \"A\", \"i\", \"柱撑高度\"\n"},
+        {"an .xlsx", std::string("PK\x03\x04\x14\x00\x06\x00", 8), workbook},
+        {"an .xls", "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", workbook},
         {"UTF-16 without its BOM", std::string("H\0,\0B\0\n\0", 8),
          "in:1: no column named H" + names + "the header's fields: \"H\\x00\", \"\\x00B\\x00\"\n"},
         {"a separator no one guesses", "bay|H|B|n|T|W|A|\xC3\xAF\n",

@@ -16,24 +16,32 @@ struct Checked {
     std::string problems;
 };
 
+// The words and headings of a run.
+struct RunWords {
+    Language language = Language::English;
+    ColumnHeading heading = ColumnHeading::Names;
+};
+
 // The input is called "in" on standard error.
 inline Checked CheckSource(ByteSource& source, const CheckOptions& options = CheckOptions(),
-                           EncodingChoice encoding = EncodingChoice::Detect, char separator = ',') {
+                           EncodingChoice encoding = EncodingChoice::Detect, char separator = ',',
+                           RunWords words = RunWords()) {
     Checked checked{kCheckDone, std::string(), std::string()};
     InputDecoder decoder(source, encoding);
     CsvReader reader(decoder, separator);
     TextOutput out(checked.out);
     TextOutput problems(checked.problems);
-    CsvSink rows(out);
+    CsvSink rows(out, words.language, words.heading);
     const ProblemFileNames names{"in", "<stdout>", ""};
-    ProblemLines lines(problems, names);
+    ProblemLines lines(problems, names, words.language);
     checked.exit = CheckBays(reader, options, rows, lines).exit;
     return checked;
 }
 
-inline Checked CheckText(const std::string& text, const CheckOptions& options = CheckOptions()) {
+inline Checked CheckText(const std::string& text, const CheckOptions& options = CheckOptions(),
+                         RunWords words = RunWords()) {
     MemorySource source(text.data(), text.size());
-    return CheckSource(source, options);
+    return CheckSource(source, options, EncodingChoice::Detect, ',', words);
 }
 
 // Text read back as UTF-8 CSV: the header, then each row's fields.

@@ -177,8 +177,9 @@ TEST(DesignCheck, HeadersThatCannotBeUsed) {
         {"H,B,n,T,W,i,section", "columns section and i cannot go together: the section gives A and i; "
                                 "remove one of them"},
         {"H,B,n,T,section,grade,grade", "column grade appears twice (columns 6 and 7)"},
+        {"H,B,n,T,W,截面,钢号,材质", "\"钢号\" and \"材质\" both name column grade (columns 7 and 8)"},
         {"H,B,n,T,section", "no column named W (the header must name H, B, n, T, W and either A and i "
-                            "or section; names are case-sensitive)"},
+                            "or section)"},
     };
     for (const Case& c : cases) {
         const Checked checked = CheckText(std::string(c.header) + "\n6,8,2,20,30,L63x6,Q235\n");
@@ -207,4 +208,15 @@ TEST(DesignCheck, AnEarlierRunsOutputFedBackIn) {
               "ratio1, ok1, section2, lambda2, limit2, lambda_phi2, phi2, eta2, rho2, stress2, ratio2, "
               "ok2, adopted, adopted_section, mass, ok, error are an earlier run's output; dropped and "
               "written afresh\n");
+    // --header zh: each column under its Chinese name, read back the same way.
+    const RunWords chinese{Language::English, ColumnHeading::Chinese};
+    const Checked named = CheckText(first.out, CheckOptions(), chinese);
+    const std::string heading = kOutHeader.substr(0, kHeader.size() - 1) +
+        ",斜杆内力N1(kN),柱底拔力Nt1(kN),平面内计算长度Lx1(m),平面外计算长度Ly1(m),斜杆内力N2(kN),柱底拔力Nt2(kN),"
+        "平面内计算长度Lx2(m),平面外计算长度Ly2(m),拉杆截面,拉杆长细比,拉杆采用容许长细比,拉杆应力(N/mm2),"
+        "拉杆验算比,拉杆结论,压杆截面,压杆长细比,压杆采用容许长细比,稳定计算长细比,稳定系数φ,折减系数η,"
+        "有效截面系数ρ,压杆应力(N/mm2),压杆验算比,压杆结论,采用设计,采用截面,每米重量(kg/m),结论,错误\n";
+    EXPECT_EQ(named.out, heading + first.out.substr(kOutHeader.size()));
+    EXPECT_EQ(CheckText(named.out, CheckOptions(), chinese).out, named.out);
+    EXPECT_EQ(CheckText(named.out).out, first.out);
 }
