@@ -55,7 +55,11 @@ bool TakeValue(const std::string& option, const std::string& value, CommandLine&
             error = "-o: an empty file name";
         }
     } else if (option == "--report") {
-        line.reportPath = value;
+        std::string& path = line.reportPaths[static_cast<int>(FormatOfSheet(value))];
+        if (!path.empty()) {
+            error = "--report: one HTML sheet and one Word sheet (.docx) at most, and " + value + " is a second";
+        }
+        path = value;
         if (value.empty()) {
             error = "--report: an empty file name";
         } else if (value == "-") {
@@ -86,6 +90,17 @@ bool TakeValue(const std::string& option, const std::string& value, CommandLine&
 }
 
 }  // namespace
+
+SheetFormat FormatOfSheet(const std::string& path) {
+    const std::string docx = ".docx";
+    const bool word = path.size() > docx.size() && LowerCase(path.substr(path.size() - docx.size())) == docx;
+    return word ? SheetFormat::Word : SheetFormat::Html;
+}
+
+bool AnySheet(const CommandLine& line) {
+    return std::any_of(std::begin(line.reportPaths), std::end(line.reportPaths),
+                       [](const std::string& path) { return !path.empty(); });
+}
 
 bool ParseCommandLine(const std::vector<std::string>& arguments, CommandLine& line,
                       std::string& error) {
@@ -136,7 +151,7 @@ bool ParseCommandLine(const std::vector<std::string>& arguments, CommandLine& li
             line.path = (argument == "-" && !optionsEnded) ? std::string() : argument;
         }
     }
-    if (line.sections && (inputNamed || !line.reportPath.empty())) {
+    if (line.sections && (inputNamed || AnySheet(line))) {
         error = "--sections writes the angle table and reads no input";
         return false;
     }

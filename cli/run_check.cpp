@@ -11,11 +11,14 @@
 #include "io/byte_streams.h"
 #include "report/csv/csv_sink.h"
 #include "report/csv/problem_lines.h"
+#include "cli/sheet_formats.h"
+#include "report/docx/docx_sheet.h"
 #include "report/html/html_sheet.h"
 #include "report/report_sink.h"
 
 #include <cerrno>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -53,20 +56,53 @@ int WriteSections(const CommandLine& line, std::FILE* out, std::FILE* err) {
     return !toFile || CommitOrSay(file, err) ? kCheckDone : kCheckFailed;
 }
 
-// Files named twice: --report over -o or the input is a mistake; -o over
-// the input is a check of results in place. Empty when all is well.
+// Files named twice: --report over -o, the input or the other sheet is a
+// mistake; -o over the input is a check of results in place. Empty when
+// all is well.
 std::string NamedTwice(const CommandLine& line, const FileFacts& input, const FileFacts& output,
-                       const FileFacts& report) {
-    if (line.reportPath.empty()) {
-        return std::string();
-    }
-    if (!line.outputPath.empty() && SameFile(report, output)) {
-        return "--report and -o name the same file, " + line.reportPath;
-    }
-    if (!line.path.empty() && SameFile(report, input)) {
-        return "--report names the input, " + line.reportPath;
+                       const FileFacts* reports) {
+    for (int k = 0; k < kSheetFormatCount; ++k) {
+        const std::string& path = line.reportPaths[k];
+        if (path.empty()) {
+            continue;
+        }
+        if (!line.outputPath.empty() && SameFile(reports[k], output)) {
+            return "--report and -o name the same file, " + path;
+        }
+        if (!line.path.empty() && SameFile(reports[k], input)) {
+            return "--report names the input, " + path;
+        }
+        if (k > 0 && !line.reportPaths[0].empty() && SameFile(reports[k], reports[0])) {
+            return "the two --report name the same file, " + path;
+        }
     }
     return std::string();
+}
+
+// A calc sheet asked for: its file, the scratch files its renderer spools
+// to, and the renderer.
+struct SheetFile {
+    SheetFile(const std::string& path, const FileFacts& facts) : file(path, facts) {}
+    ReplacingFile file;
+    ScratchFile spools[2];
+    std::unique_ptr<ReportRenderer> renderer;
+};
+
+// Opens the sheet's file and spools and makes its renderer.
+bool OpenSheet(SheetFormat format, SheetFile& sheet, std::string& error) {
+    if (!sheet.file.Open(error) || !sheet.file.CreateBeside(sheet.spools[0], ".pages", error)) {
+        return false;
+    }
+    if (format == SheetFormat::Html) {
+        sheet.renderer = std::make_unique<HtmlSheet>(sheet.file.Stream(), sheet.spools[0].Stream());
+        return true;
+    }
+    if (!sheet.file.CreateBeside(sheet.spools[1], ".body", error)) {
+        return false;
+    }
+    sheet.renderer =
+        std::make_unique<DocxSheet>(sheet.file.Stream(), sheet.spools[1].Stream(), sheet.spools[0].Stream());
+    return true;
 }
 
 }  // namespace
@@ -87,10 +123,14 @@ int RunBracingCheck(const std::vector<std::string>& arguments, std::FILE* in, st
         return WriteSections(line, out, err);
     }
     const bool toFile = !line.outputPath.empty();
-    const bool toReport = !line.reportPath.empty();
     const FileFacts inputFacts = line.path.empty() ? LookAtStream(in) : LookAt(line.path);
     const FileFacts outputFacts = toFile ? LookAt(line.outputPath) : FileFacts();
-    const FileFacts reportFacts = toReport ? LookAt(line.reportPath) : FileFacts();
+    FileFacts reportFacts[kSheetFormatCount];
+    for (int k = 0; k < kSheetFormatCount; ++k) {
+        if (!line.reportPaths[k].empty()) {
+            reportFacts[k] = LookAt(line.reportPaths[k]);
+        }
+    }
     error = NamedTwice(line, inputFacts, outputFacts, reportFacts);
     if (!error.empty()) {
         std::fprintf(err, "bracing-check: %s (try --help)\n", error.c_str());
@@ -112,13 +152,18 @@ int RunBracingCheck(const std::vector<std::string>& arguments, std::FILE* in, st
         }
         names.input = line.path;
     }
-    // -o and --report: put in place when the run got through; the sheet's
-    // pages wait in a scratch file beside it.
+    // -o and --report: put in place when the run got through; the sheets'
+    // pages wait in scratch files beside them.
     ReplacingFile file(line.outputPath, outputFacts);
-    ReplacingFile report(line.reportPath, reportFacts);
-    ScratchFile pages;
-    if ((toFile && !file.Open(error)) ||
-        (toReport && (!report.Open(error) || !report.CreateBeside(pages, ".pages", error)))) {
+    std::unique_ptr<SheetFile> sheets[kSheetFormatCount];
+    bool opened = !toFile || file.Open(error);
+    for (int k = 0; k < kSheetFormatCount && opened; ++k) {
+        if (!line.reportPaths[k].empty()) {
+            sheets[k] = std::make_unique<SheetFile>(line.reportPaths[k], reportFacts[k]);
+            opened = OpenSheet(static_cast<SheetFormat>(k), *sheets[k], error);
+        }
+    }
+    if (!opened) {
         std::fprintf(err, "%s\n", error.c_str());
         if (input != in) {
             std::fclose(input);
@@ -134,11 +179,15 @@ int RunBracingCheck(const std::vector<std::string>& arguments, std::FILE* in, st
     heading.inputName = names.input;
     heading.date = date;
     heading.version = BRACING_VERSION_TEXT;
-    HtmlSheet html(report.Stream(), pages.Stream());
-    ReportSink sheet(html, heading);
-    if (toReport) {
+    SheetFormats formats(names.sheet);
+    for (int k = 0; k < kSheetFormatCount; ++k) {
+        if (sheets[k] != nullptr) {
+            formats.Add(*sheets[k]->renderer, line.reportPaths[k]);
+        }
+    }
+    ReportSink sheet(formats, heading);
+    if (AnySheet(line)) {
         options.sheet = &sheet;
-        names.sheet = line.reportPath;
     }
     CheckOutcome outcome{kCheckDone, false, false};
     {
@@ -155,7 +204,13 @@ int RunBracingCheck(const std::vector<std::string>& arguments, std::FILE* in, st
     if (input != in) {
         std::fclose(input);
     }
-    pages.Remove();
+    for (const std::unique_ptr<SheetFile>& sheetFile : sheets) {
+        if (sheetFile != nullptr) {
+            for (ScratchFile& spool : sheetFile->spools) {
+                spool.Remove();
+            }
+        }
+    }
     const bool gotThrough = outcome.headerWritten && outcome.exit != kCheckFailed;
     bool keepNew = false;  // the finished outputs wait under their .new names
     if (gotThrough && toFile && inPlace && !outcome.everyLineCarried) {
@@ -173,17 +228,26 @@ int RunBracingCheck(const std::vector<std::string>& arguments, std::FILE* in, st
         keepNew = true;
         outcome.exit = kCheckFailed;
     }
-    if (gotThrough && toReport && keepNew && !report.WritesDirectly()) {
-        std::string where;
-        const bool kept = report.Keep(where);
-        std::fprintf(err, kept ? "%s: left as it was, beside the output; the new sheet is in %s\n" : "%.0s%s\n",
-                     line.reportPath.c_str(), where.c_str());
-    } else if (gotThrough && toReport && !keepNew && !CommitOrSay(report, err)) {
-        outcome.exit = kCheckFailed;
+    for (int k = 0; k < kSheetFormatCount; ++k) {
+        if (sheets[k] == nullptr) {
+            continue;
+        }
+        ReplacingFile& report = sheets[k]->file;
+        if (gotThrough && keepNew && !report.WritesDirectly()) {
+            std::string where;
+            const bool kept = report.Keep(where);
+            std::fprintf(err, kept ? "%s: left as it was, beside the output; the new sheet is in %s\n" : "%.0s%s\n",
+                         line.reportPaths[k].c_str(), where.c_str());
+        } else if (gotThrough && !keepNew && !CommitOrSay(report, err)) {
+            outcome.exit = kCheckFailed;
+        }
     }
-    for (const ReplacingFile* left : {&file, &report}) {
-        if (!gotThrough && left->Stream() != nullptr && !left->WritesDirectly()) {
-            std::fprintf(err, "%s: left as it was\n", (left == &file ? line.outputPath : line.reportPath).c_str());
+    if (!gotThrough && file.Stream() != nullptr && !file.WritesDirectly()) {
+        std::fprintf(err, "%s: left as it was\n", line.outputPath.c_str());
+    }
+    for (int k = 0; k < kSheetFormatCount; ++k) {
+        if (!gotThrough && sheets[k] != nullptr && !sheets[k]->file.WritesDirectly()) {
+            std::fprintf(err, "%s: left as it was\n", line.reportPaths[k].c_str());
         }
     }
     return outcome.exit;
