@@ -13,7 +13,7 @@ set worst=0
 :next
 if "%~1"=="" goto done
 echo "%~nx1"
-"%~dp0bracing-check.exe" --bom -o "%~dpn1-results.csv" --report "%~dpn1-sheet.html" "%~1"
+"%~dp0bracing-check.exe" --bom -o "%~dpn1-results.csv" --report "%~dpn1-sheet.html" --report "%~dpn1-sheet.docx" "%~1"
 set status=%errorlevel%
 if %status%==0 echo   Written: "%~n1-results.csv" and "%~n1-sheet.html"
 if %status%==1 echo   Written, but the input has problems: see the lines above.

@@ -50,6 +50,10 @@ TEST(CommandLine, InputOptionsAndMistakes) {
         {{"-o"}, "-o needs a value"},
         {{"-o", ""}, "-o: an empty file name"},
         {{"--report", "-"}, "--report -: the calc sheet is written to a file; name one"},
+        {{"--report", "a.html", "--report", "b.txt"},
+         "--report: one HTML sheet and one Word sheet (.docx) at most, and b.txt is a second"},
+        {{"--report=a.docx", "--report", "b.DOCX"},
+         "--report: one HTML sheet and one Word sheet (.docx) at most, and b.DOCX is a second"},
         {{"--encoding", "latin1"}, "--encoding takes utf-8, gbk or utf-16, not latin1"},
         {{"--separator", "|"}, "--separator takes , or ; or tab, not |"},
         {{"a.csv", "b.csv"}, "one input at most, and b.csv is a second"},
@@ -60,6 +64,27 @@ TEST(CommandLine, InputOptionsAndMistakes) {
         std::string error;
         EXPECT_FALSE(ParseCommandLine(m.arguments, line, error)) << m.error;
         EXPECT_EQ(error, m.error);
+    }
+}
+
+TEST(CommandLine, TheSheetsFormatIsItsExtension) {
+    // Word only for .docx; any other name keeps the HTML sheet it always had.
+    const struct {
+        std::vector<std::string> arguments;
+        std::string html, word;
+    } cases[] = {
+        {{"--report", "sheet.html"}, "sheet.html", ""},
+        {{"--report", "sheet.txt"}, "sheet.txt", ""},
+        {{"--report", ".docx"}, ".docx", ""},  // a name with no extension
+        {{"--report", "计算书.DOCX"}, "", "计算书.DOCX"},
+        {{"--report", "a.docx", "--report=a.htm"}, "a.htm", "a.docx"},
+    };
+    for (const auto& c : cases) {
+        CommandLine line;
+        std::string error;
+        ASSERT_TRUE(ParseCommandLine(c.arguments, line, error)) << error;
+        EXPECT_EQ(line.reportPaths[static_cast<int>(SheetFormat::Html)], c.html) << c.arguments[1];
+        EXPECT_EQ(line.reportPaths[static_cast<int>(SheetFormat::Word)], c.word) << c.arguments[1];
     }
 }
 

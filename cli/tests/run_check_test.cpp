@@ -119,8 +119,8 @@ TEST(RunCheck, HelpAndByteOrderMarkThroughTheProgram) {
         EXPECT_EQ(run.out, kHelpText) << option;
     }
     for (const char* listed : {" -h,", " --  ", " -o FILE", "--encoding utf-8|gbk|utf-16", "--separator ,|;|tab",
-                               " --bom ", "--no-bom", "--report FILE.html", "--project NAME", "退出码 Exit status",
-                               "  2  ", "129、130、143", "-o - ", "--method ", "--heavy-cranes",
+                               " --bom ", "--no-bom", "--report FILE.html", "--report FILE.docx", "--project NAME",
+                               "退出码 Exit status", "  2  ", "129、130、143", "-o - ", "--method ", "--heavy-cranes",
                                "--strict-slenderness", "lambda_phi2", "adopted_section"}) {
         EXPECT_NE(std::strstr(kHelpText, listed), nullptr) << listed;
     }
@@ -229,6 +229,7 @@ TEST(RunCheck, ANameTwiceIsABadOptionAndWritesNothing) {
         {{"--report", "./run_check_test_x.csv", "-o", "run_check_test_x.csv", input}, same + "./run_check_test_x.csv"},
         {{"--report", input, "-o", "run_check_test_x.csv", input}, theInput + input},
         {{"--report", "./" + input, input}, theInput + "./" + input},
+        {{"--report", "run_check_test_x.docx", "--report", "./" + input, input}, theInput + "./" + input},
 #ifdef _WIN32
         // Names are case-insensitive here; the file exists or does not yet.
         {{"--report", "结果.CSV", "-o", "结果.csv", input}, same + "结果.CSV"},
@@ -243,6 +244,14 @@ TEST(RunCheck, ANameTwiceIsABadOptionAndWritesNothing) {
         EXPECT_EQ(NamesStartingWith("run_check_test_x") + NamesStartingWith("结果"), "") << c.err;
         EXPECT_EQ(ReadFile(input), kInput) << c.err;
     }
+#ifndef _WIN32
+    // Two names of one file, through a link.
+    std::filesystem::create_symlink("run_check_test_x.html", "run_check_test_x.docx");
+    const ProgramRun linked =
+        RunProgram({"--report", "run_check_test_x.html", "--report", "run_check_test_x.docx", input}, "");
+    EXPECT_EQ(linked.err, "bracing-check: the two --report name the same file, run_check_test_x.docx (try --help)\n");
+    RemoveFiles({"run_check_test_x.docx"});
+#endif
     RemoveFiles({input});
 }
 
@@ -369,42 +378,49 @@ TEST(RunCheck, AFailedFinalFlushIsAFailureWithItsReason) {
                            "; the output is incomplete\n");
 }
 
-TEST(RunCheck, TheSheetIsReplacedOnlyByARunThatGotThrough) {
+TEST(RunCheck, TheSheetsAreReplacedOnlyByARunThatGotThrough) {
     RemoveStartingWith("run_check_test_sheet.");
     const std::string csv = "run_check_test_sheet.csv";
     const std::string sheet = "run_check_test_sheet.html";
+    const std::string docx = "run_check_test_sheet.docx";
     struct Case {
         const char* why;
         std::string input;
         int exit;
         std::string err;                   // how standard error ends
         std::vector<std::string> inSheet;  // "old": left as it was
+        std::vector<std::string> inDocx;   // the stored document's text
     };
     const Case cases[] = {
         {"a run that succeeds", kInput + "\"x\",0,8,2,20,30,12,3\n", 0, "",
          {"P &lt;1&gt;\u2069 柱间支撑计算书</title>", "<bdi>run_check_test_bays.csv</bdi>", "id=\"bay-2\"",
-          "参数不能为负数和零</bdi>", "</html>\n"}},
+          "参数不能为负数和零</bdi>", "</html>\n"},
+         {"PK\x03\x04", "word/document.xml", "\u2068P &lt;1&gt;\u2069", "\u2068run_check_test_bays.csv\u2069",
+          "w:name=\"bay_2\"", "</w:document>"}},
         {"a header that cannot be used", "H,B\n6,8\n", 1,
-         csv + ": left as it was\n" + sheet + ": left as it was\n", {"old"}},
+         csv + ": left as it was\n" + sheet + ": left as it was\n" + docx + ": left as it was\n", {"old"}, {"old"}},
     };
     for (const Case& c : cases) {
-        WriteFile(csv, "old");
-        WriteFile(sheet, "old");
+        for (const std::string& name : {csv, sheet, docx}) {
+            WriteFile(name, "old");
+        }
         WriteFile("run_check_test_bays.csv", c.input);
-        const ProgramRun run =
-            RunProgram({"-o", csv, "--report", sheet, "--project", "P <1>", "run_check_test_bays.csv"}, "");
+        const ProgramRun run = RunProgram(
+            {"-o", csv, "--report", docx, "--report", sheet, "--project", "P <1>", "run_check_test_bays.csv"}, "");
         EXPECT_EQ(run.exit, c.exit) << c.why;
         EXPECT_EQ(run.err.substr(run.err.size() - std::min(run.err.size(), c.err.size())), c.err) << c.why;
-        const std::string written = ReadFile(sheet);
-        for (const std::string& text : c.inSheet) {
-            EXPECT_NE(written.find(text), std::string::npos) << c.why << ": " << text;
+        for (const auto& written : {std::make_pair(ReadFile(sheet), c.inSheet), std::make_pair(ReadFile(docx), c.inDocx)}) {
+            for (const std::string& text : written.second) {
+                EXPECT_NE(written.first.find(text), std::string::npos) << c.why << ": " << text;
+            }
         }
         EXPECT_EQ(NamesStartingWith("run_check_test_sheet.partial") + NamesStartingWith("run_check_test_sheet.new"), "")
             << c.why;
     }
-    RemoveFiles({csv, sheet, "run_check_test_bays.csv"});
+    RemoveFiles({csv, sheet, docx, "run_check_test_bays.csv"});
     for (const auto& arguments : {std::vector<std::string>{"--sections", "--report", sheet},
-                                  std::vector<std::string>{"-o", sheet, "--report", sheet}}) {
+                                  std::vector<std::string>{"-o", sheet, "--report", sheet},
+                                  std::vector<std::string>{"-o", docx, "--report", docx}}) {
         EXPECT_EQ(RunProgram(arguments, kInput).exit, 2) << arguments[0];
     }
 }

@@ -145,6 +145,8 @@ void AppendCase(std::string& xml, const CaseReport& c) {
     AppendParagraphs(xml, c.lead);
     if (c.calculated) {
         AppendSteps(xml, c.steps);
+        // Tables next to each other would be one, the second's header lost in it.
+        AppendParagraph(xml, "Gap", "");
         AppendCriteria(xml, c);
     }
     AppendParagraphs(xml, c.closing);

@@ -101,6 +101,8 @@ const char* const kStyles =
     "<w:rPr><w:b/></w:rPr></w:style>"
     "<w:style w:type=\"paragraph\" w:styleId=\"Note\"><w:name w:val=\"Note\"/><w:basedOn w:val=\"Normal\"/>"
     "<w:pPr><w:spacing w:after=\"113\"/></w:pPr></w:style>"
+    "<w:style w:type=\"paragraph\" w:styleId=\"Gap\"><w:name w:val=\"Gap\"/><w:basedOn w:val=\"Normal\"/>"
+    "<w:rPr><w:sz w:val=\"8\"/><w:szCs w:val=\"8\"/></w:rPr></w:style>"
     "<w:style w:type=\"paragraph\" w:styleId=\"Count\"><w:name w:val=\"Count\"/><w:basedOn w:val=\"Normal\"/>"
     "<w:pPr><w:spacing w:before=\"113\" w:after=\"113\"/></w:pPr></w:style>"
     "<w:style w:type=\"paragraph\" w:styleId=\"Incomplete\"><w:name w:val=\"Incomplete\"/>"

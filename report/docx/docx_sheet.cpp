@@ -46,7 +46,7 @@ void AppendTitleBlock(std::string& xml, const TitleBlock& title) {
     }
     table.End();
     // Tables next to each other would be one; 6 mm above the lines to sign.
-    BeginParagraph(xml, "", "<w:spacing w:before=\"340\"/>");
+    BeginParagraph(xml, "Gap", "<w:spacing w:before=\"340\"/>");
     EndParagraph(xml);
     const int line = (kTextWidth - 2 * kRoleWidth) / 2;
     table.Begin({kRoleWidth, line, kRoleWidth, line}, TableLines::None);

@@ -15,13 +15,16 @@ const char* const kGrid =
     "<w:right w:val=\"single\" w:sz=\"4\" w:space=\"0\" w:color=\"444444\"/>"
     "<w:insideH w:val=\"single\" w:sz=\"4\" w:space=\"0\" w:color=\"444444\"/>"
     "<w:insideV w:val=\"single\" w:sz=\"4\" w:space=\"0\" w:color=\"444444\"/></w:tblBorders>";
-// Said outright: without them LibreOffice draws no cell's own border either.
+// Said outright: LibreOffice takes borders left out as its own, or as none
+// for a cell's own too.
 const char* const kNoLines =
     "<w:tblBorders><w:top w:val=\"nil\"/><w:left w:val=\"nil\"/><w:bottom w:val=\"nil\"/><w:right w:val=\"nil\"/>"
     "<w:insideH w:val=\"nil\"/><w:insideV w:val=\"nil\"/></w:tblBorders>";
 const char* const kDotted =
-    "<w:tblBorders><w:bottom w:val=\"dotted\" w:sz=\"2\" w:space=\"0\" w:color=\"888888\"/>"
-    "<w:insideH w:val=\"dotted\" w:sz=\"2\" w:space=\"0\" w:color=\"888888\"/></w:tblBorders>";
+    "<w:tblBorders><w:top w:val=\"nil\"/><w:left w:val=\"nil\"/>"
+    "<w:bottom w:val=\"dotted\" w:sz=\"2\" w:space=\"0\" w:color=\"888888\"/><w:right w:val=\"nil\"/>"
+    "<w:insideH w:val=\"dotted\" w:sz=\"2\" w:space=\"0\" w:color=\"888888\"/><w:insideV w:val=\"nil\"/>"
+    "</w:tblBorders>";
 // Cell padding 0.8 mm by 1.5 mm; steps 0.5 mm by 1 mm.
 const char* const kPadding =
     "<w:tblCellMar><w:top w:w=\"45\" w:type=\"dxa\"/><w:left w:w=\"85\" w:type=\"dxa\"/>"

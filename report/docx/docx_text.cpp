@@ -29,10 +29,12 @@ void AppendRunProperties(std::string& xml, const RunLook& look) {
     xml += "</w:rPr>";
 }
 
-void BeginRun(std::string& xml, const RunLook& look) {
+// XML drops a text's white space at its ends unless told to keep it.
+void BeginRun(std::string& xml, const RunLook& look, std::string_view text) {
     xml += "<w:r>";
     AppendRunProperties(xml, look);
-    xml += "<w:t xml:space=\"preserve\">";
+    const bool spaced = text.front() == ' ' || text.back() == ' ' || text.find("  ") != std::string_view::npos;
+    xml += spaced ? "<w:t xml:space=\"preserve\">" : "<w:t>";
 }
 
 const char* const kEndRun = "</w:t></w:r>";
@@ -64,7 +66,7 @@ void AppendRun(std::string& xml, std::string_view text, const RunLook& look) {
     if (text.empty()) {
         return;
     }
-    BeginRun(xml, look);
+    BeginRun(xml, look, text);
     AppendXml(xml, text);
     xml += kEndRun;
 }
@@ -76,7 +78,7 @@ void AppendTypedRun(std::string& xml, std::string_view text, const RunLook& look
     std::string shown = "\u2068";  // FSI ... PDI
     AppendShown(shown, text);
     shown += "\u2069";
-    BeginRun(xml, look);
+    BeginRun(xml, look, shown);
     AppendXml(xml, shown);
     xml += kEndRun;
 }
