@@ -84,13 +84,13 @@ void ZipWriter::Begin(std::string_view name, std::uint64_t size, std::uint32_t c
     Append32(header, 0x04034B50u);
     header += CommonFields(name, crc, size);
     header += name;
-    Put(header);
+    Put(header.data(), header.size());
 }
 
 void ZipWriter::Write(std::string_view bytes) {
     entryWritten_ += bytes.size();
     entryCrc_ = UpdateCrc32(entryCrc_, bytes);
-    Put(bytes);
+    Put(bytes.data(), bytes.size());
 }
 
 bool ZipWriter::Finish() {
@@ -122,7 +122,7 @@ bool ZipWriter::Finish() {
     if (start + directory.size() > kMost) {
         Fail(EFBIG);
     }
-    Put(directory);
+    Put(directory.data(), directory.size());
     return !failed_;
 }
 
@@ -133,11 +133,11 @@ bool ZipWriter::EntryComplete() {
     return !failed_;
 }
 
-void ZipWriter::Put(std::string_view bytes) {
-    if (!failed_ && !bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
+void ZipWriter::Put(const char* bytes, std::size_t size) {
+    if (!failed_ && size > 0 && std::fwrite(bytes, 1, size, file_) != size) {
         Fail(errno);
     }
-    written_ += bytes.size();
+    written_ += size;
 }
 
 void ZipWriter::Fail(int errorNumber) {

@@ -43,7 +43,7 @@ private:
     };
 
     bool EntryComplete();
-    void Put(std::string_view bytes);
+    void Put(const char* bytes, std::size_t size);
     void Fail(int errorNumber);
 
     std::FILE* file_;

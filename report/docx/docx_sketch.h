@@ -7,7 +7,7 @@
 
 #include <string>
 
-// A run holding the drawing, inline, 85 mm wide as the HTML sketch.
+// A run holding the drawing, inline, 80 mm wide.
 // `serial` numbers the drawing and its shapes, each once in the document.
 void AppendSketch(std::string& xml, const Sketch& sketch, int& serial);
 
