@@ -21,4 +21,8 @@ constexpr std::size_t kShownCharacters = 200;
 // renderer escapes what its markup needs.
 void AppendShown(std::string& shown, std::string_view text);
 
+// Appends `text` with &, <, >, " and ' as the character references that
+// HTML and XML read alike.
+void AppendReferences(std::string& markup, std::string_view text);
+
 #endif

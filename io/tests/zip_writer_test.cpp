@@ -1,5 +1,6 @@
 #include "io/zip_writer.h"
 
+#include "io/tests/read_back.h"
 #include "io/tests/stored_zip.h"
 
 #include <gtest/gtest.h>
@@ -7,20 +8,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <string>
-
-namespace {
-
-std::string ReadBack(std::FILE* file) {
-    std::string bytes;
-    std::rewind(file);
-    for (int c = std::fgetc(file); c != EOF; c = std::fgetc(file)) {
-        bytes += static_cast<char>(c);
-    }
-    std::fclose(file);
-    return bytes;
-}
-
-}  // namespace
 
 TEST(Crc32, CheckValuesAndPieces) {
     // The check value of CRC-32/ISO-HDLC, which ZIP uses, and two more.

@@ -131,7 +131,7 @@ void AppendSketch(std::string& xml, const Sketch& sketch, int& serial) {
            "<wp:inline distT=\"0\" distB=\"0\" distL=\"0\" distR=\"0\"><wp:extent cx=\"" + cx + "\" cy=\"" + cy +
            "\"/><wp:effectExtent l=\"0\" t=\"0\" r=\"0\" b=\"0\"/><wp:docPr id=\"" + id + "\" name=\"Sketch " + id +
            "\" descr=\"";
-    AppendXml(xml, sketch.description);
+    AppendReferences(xml, sketch.description);
     xml += "\"/><wp:cNvGraphicFramePr/><a:graphic><a:graphicData "
            "uri=\"http://schemas.microsoft.com/office/word/2010/wordprocessingGroup\"><wpg:wgp><wpg:cNvGrpSpPr/>"
            "<wpg:grpSpPr><a:xfrm><a:off x=\"0\" y=\"0\"/><a:ext cx=\"" + cx + "\" cy=\"" + cy +

@@ -41,33 +41,12 @@ const char* const kEndRun = "</w:t></w:r>";
 
 }  // namespace
 
-void AppendXml(std::string& xml, std::string_view text) {
-    for (const char c : text) {
-        switch (c) {
-        case '&':
-            xml += "&amp;";
-            break;
-        case '<':
-            xml += "&lt;";
-            break;
-        case '>':
-            xml += "&gt;";
-            break;
-        case '"':
-            xml += "&quot;";
-            break;
-        default:
-            xml += c;
-        }
-    }
-}
-
 void AppendRun(std::string& xml, std::string_view text, const RunLook& look) {
     if (text.empty()) {
         return;
     }
     BeginRun(xml, look, text);
-    AppendXml(xml, text);
+    AppendReferences(xml, text);
     xml += kEndRun;
 }
 
@@ -79,7 +58,7 @@ void AppendTypedRun(std::string& xml, std::string_view text, const RunLook& look
     AppendShown(shown, text);
     shown += "\u2069";
     BeginRun(xml, look, shown);
-    AppendXml(xml, shown);
+    AppendReferences(xml, shown);
     xml += kEndRun;
 }
 

@@ -5,6 +5,7 @@
 #define BRACING_REPORT_DOCX_DOCX_TEXT_H
 
 #include "report/report_model.h"
+#include "report/shown_text.h"
 
 #include <string>
 #include <string_view>
@@ -18,9 +19,6 @@ struct RunLook {
     int fitTwips = 0;  // above 0: the text fitted into this width
     int fitId = 0;     // of the fitted run, once in the document
 };
-
-// &, <, > and " as references: for text and attribute values alike.
-void AppendXml(std::string& xml, std::string_view text);
 
 // A run of the program's own text; none when it is empty.
 void AppendRun(std::string& xml, std::string_view text, const RunLook& look = RunLook());

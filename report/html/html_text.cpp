@@ -2,35 +2,6 @@
 
 #include "report/shown_text.h"
 
-namespace {
-
-// The characters markup would read, as character references.
-void AppendReferences(std::string& html, std::string_view shown) {
-    for (const char c : shown) {
-        switch (c) {
-        case '&':
-            html += "&amp;";
-            break;
-        case '<':
-            html += "&lt;";
-            break;
-        case '>':
-            html += "&gt;";
-            break;
-        case '"':
-            html += "&quot;";
-            break;
-        case '\'':
-            html += "&#39;";
-            break;
-        default:
-            html += c;
-        }
-    }
-}
-
-}  // namespace
-
 void AppendEscaped(std::string& html, std::string_view text) {
     std::string shown;
     AppendShown(shown, text);
