@@ -173,14 +173,15 @@ void AppendProperties(std::string& xml, const BayPage& page) {
 }  // namespace
 
 void AppendList(std::string& xml, const TextList& list, int numbering, bool keep) {
-    const std::string keepNext = keep ? "<w:keepNext/>" : "";
+    // On one page with what follows, up to the last item when `keep`.
+    const std::string lastProperties =
+        "<w:numPr><w:ilvl w:val=\"0\"/><w:numId w:val=\"" + std::to_string(numbering) + "\"/></w:numPr>";
+    const std::string properties = (keep ? "<w:keepNext/>" : "") + lastProperties;
     BeginParagraph(xml, "Heading2");
     AppendRun(xml, list.heading);
     EndParagraph(xml);
     for (int k = 0; k < list.count; ++k) {
-        BeginParagraph(xml, "ListItem",
-                       (k + 1 < list.count ? keepNext : std::string()) + "<w:numPr><w:ilvl w:val=\"0\"/><w:numId w:val=\"" +
-                           std::to_string(numbering) + "\"/></w:numPr>");
+        BeginParagraph(xml, "ListItem", k + 1 < list.count ? properties : lastProperties);
         AppendRun(xml, list.items[k]);
         EndParagraph(xml);
     }
@@ -189,11 +190,11 @@ void AppendList(std::string& xml, const TextList& list, int numbering, bool keep
 void AppendPage(std::string& xml, const BayPage& page, int& serial) {
     const std::string id = std::to_string(++serial);
     BeginParagraph(xml, "Heading2", "<w:pageBreakBefore/>");
-    xml += "<w:bookmarkStart w:id=\"" + id + "\" w:name=\"" + BookmarkName(page.anchor) + "\"/>";
+    AppendAll(xml, {"<w:bookmarkStart w:id=\"", id, "\" w:name=\"", BookmarkName(page.anchor), "\"/>"});
     AppendRun(xml, page.headingWord);
     AppendTextRun(xml, page.title);
     AppendRun(xml, page.lineNote);
-    xml += "<w:bookmarkEnd w:id=\"" + id + "\"/>";
+    AppendAll(xml, {"<w:bookmarkEnd w:id=\"", id, "\"/>"});
     EndParagraph(xml);
     AppendParagraph(xml, "ScopeLine", page.scopeLine);
     AppendTop(xml, page, serial);

@@ -94,7 +94,7 @@ void DocxSheet::AddSummaryRow(const SummaryRow& row) {
         const CellLook text = SummaryCell(row);
         summary_.BeginCell(text);
         if (!row.anchor.empty()) {
-            xml_ += "<w:hyperlink w:anchor=\"" + BookmarkName(row.anchor) + "\" w:history=\"1\">";
+            AppendAll(xml_, {"<w:hyperlink w:anchor=\"", BookmarkName(row.anchor), "\" w:history=\"1\">"});
         }
         AppendTextRun(xml_, row.title, text.run);
         if (!row.anchor.empty()) {

@@ -42,13 +42,13 @@ public:
     // A shape's start: its id and name, its kind, and its box.
     void Open(const char* name, const char* kind, double x, double y, double w, double h, const char* transform) {
         const std::string id = std::to_string(++serial_);
-        xml_ += "<wps:wsp><wps:cNvPr id=\"" + id + "\" name=\"" + name + " " + id + "\"/>" + kind +
-                "<wps:spPr><a:xfrm" + transform + "><a:off x=\"" + Emu(x) + "\" y=\"" + Emu(y) + "\"/><a:ext cx=\"" +
-                Emu(w) + "\" cy=\"" + Emu(h) + "\"/></a:xfrm>";
+        AppendAll(xml_, {"<wps:wsp><wps:cNvPr id=\"", id, "\" name=\"", name, " ", id, "\"/>", kind, "<wps:spPr><a:xfrm",
+                         transform, "><a:off x=\"", Emu(x), "\" y=\"", Emu(y), "\"/><a:ext cx=\"", Emu(w), "\" cy=\"", Emu(h),
+                         "\"/></a:xfrm>"});
     }
 
-    std::string Outline(const char* kind) const {
-        return "<a:ln w=\"" + Emu(WeightOf(kind)) + "\"><a:solidFill><a:srgbClr val=\"000000\"/></a:solidFill></a:ln>";
+    void Outline(const char* kind) {
+        AppendAll(xml_, {"<a:ln w=\"", Emu(WeightOf(kind)), "\"><a:solidFill><a:srgbClr val=\"000000\"/></a:solidFill></a:ln>"});
     }
 
     void Line(const SketchMark& mark) {
@@ -58,8 +58,9 @@ public:
         const bool rising = (mark.x[1] - mark.x[0]) * (mark.y[1] - mark.y[0]) < 0.0;
         Open("Line", "<wps:cNvCnPr/>", left, top, std::fabs(mark.x[1] - mark.x[0]), std::fabs(mark.y[1] - mark.y[0]),
              rising ? " flipV=\"1\"" : "");
-        xml_ += "<a:prstGeom prst=\"line\"><a:avLst/></a:prstGeom>" + Outline(mark.style) +
-                "</wps:spPr><wps:bodyPr/></wps:wsp>";
+        xml_ += "<a:prstGeom prst=\"line\"><a:avLst/></a:prstGeom>";
+        Outline(mark.style);
+        xml_ += "</wps:spPr><wps:bodyPr/></wps:wsp>";
     }
 
     // A filled triangle, its corners in the box's own units.
@@ -69,15 +70,17 @@ public:
         const double w = *std::max_element(mark.x, mark.x + 3) - left;
         const double h = *std::max_element(mark.y, mark.y + 3) - top;
         Open("Arrow", "<wps:cNvSpPr/>", left, top, w, h, "");
-        xml_ += "<a:custGeom><a:avLst/><a:gdLst/><a:ahLst/><a:cxnLst/><a:rect l=\"0\" t=\"0\" r=\"r\" b=\"b\"/>"
-                "<a:pathLst><a:path w=\"" + Emu(w) + "\" h=\"" + Emu(h) + "\">";
+        AppendAll(xml_, {"<a:custGeom><a:avLst/><a:gdLst/><a:ahLst/><a:cxnLst/><a:rect l=\"0\" t=\"0\" r=\"r\" b=\"b\"/>"
+                         "<a:pathLst><a:path w=\"",
+                         Emu(w), "\" h=\"", Emu(h), "\">"});
         for (int k = 0; k < 3; ++k) {
             xml_ += k == 0 ? "<a:moveTo>" : "<a:lnTo>";
-            xml_ += "<a:pt x=\"" + Emu(mark.x[k] - left) + "\" y=\"" + Emu(mark.y[k] - top) + "\"/>";
+            AppendAll(xml_, {"<a:pt x=\"", Emu(mark.x[k] - left), "\" y=\"", Emu(mark.y[k] - top), "\"/>"});
             xml_ += k == 0 ? "</a:moveTo>" : "</a:lnTo>";
         }
-        xml_ += "<a:close/></a:path></a:pathLst></a:custGeom><a:solidFill><a:srgbClr val=\"000000\"/></a:solidFill>" +
-                Outline(mark.style) + "</wps:spPr><wps:bodyPr/></wps:wsp>";
+        xml_ += "<a:close/></a:path></a:pathLst></a:custGeom><a:solidFill><a:srgbClr val=\"000000\"/></a:solidFill>";
+        Outline(mark.style);
+        xml_ += "</wps:spPr><wps:bodyPr/></wps:wsp>";
     }
 
     // A text box over the room the label has, its text placed in it as the
@@ -97,10 +100,10 @@ public:
         } else {
             Open("Label", "<wps:cNvSpPr txBox=\"1\"/>", from, across, mark.fitLength, thickness, "");
         }
-        const char* justified = middle ? "center" : end ? "right" : "left";
+        const char* justified = middle ? "<w:jc w:val=\"center\"/>" : end ? "<w:jc w:val=\"right\"/>" : "<w:jc w:val=\"left\"/>";
         xml_ += "<a:prstGeom prst=\"rect\"><a:avLst/></a:prstGeom><a:noFill/><a:ln><a:noFill/></a:ln></wps:spPr>"
                 "<wps:txbx><w:txbxContent>";
-        BeginParagraph(xml_, "", std::string("<w:jc w:val=\"") + justified + "\"/>");
+        BeginParagraph(xml_, "", justified);
         RunLook look;
         look.halfPoints = static_cast<int>(std::lround(2.0 * kFontSize * emu_ / kEmuPerPoint));
         if (mark.squeezed) {
@@ -109,9 +112,9 @@ public:
         }
         AppendRun(xml_, mark.text, look);
         EndParagraph(xml_);
-        xml_ += std::string("</w:txbxContent></wps:txbx><wps:bodyPr rot=\"0\" vert=\"") +
-                (mark.upwards ? "vert270" : "horz") + "\" wrap=\"none\" lIns=\"0\" tIns=\"0\" rIns=\"0\" bIns=\"0\" anchor=\"ctr\" anchorCtr=\"0\"><a:noAutofit/>"
-                "</wps:bodyPr></wps:wsp>";
+        AppendAll(xml_, {"</w:txbxContent></wps:txbx><wps:bodyPr rot=\"0\" vert=\"", mark.upwards ? "vert270" : "horz",
+                         "\" wrap=\"none\" lIns=\"0\" tIns=\"0\" rIns=\"0\" bIns=\"0\" anchor=\"ctr\" anchorCtr=\"0\"><a:noAutofit/>"
+                         "</wps:bodyPr></wps:wsp>"});
     }
 
 private:
@@ -127,15 +130,16 @@ void AppendSketch(std::string& xml, const Sketch& sketch, int& serial) {
     const std::string cx = drawing.Emu(sketch.width);
     const std::string cy = drawing.Emu(sketch.height);
     const std::string id = std::to_string(++serial);
-    xml += "<w:r><mc:AlternateContent><mc:Choice Requires=\"wpg\"><w:drawing>"
-           "<wp:inline distT=\"0\" distB=\"0\" distL=\"0\" distR=\"0\"><wp:extent cx=\"" + cx + "\" cy=\"" + cy +
-           "\"/><wp:effectExtent l=\"0\" t=\"0\" r=\"0\" b=\"0\"/><wp:docPr id=\"" + id + "\" name=\"Sketch " + id +
-           "\" descr=\"";
+    AppendAll(xml, {"<w:r><mc:AlternateContent><mc:Choice Requires=\"wpg\"><w:drawing>"
+                    "<wp:inline distT=\"0\" distB=\"0\" distL=\"0\" distR=\"0\"><wp:extent cx=\"",
+                    cx, "\" cy=\"", cy, "\"/><wp:effectExtent l=\"0\" t=\"0\" r=\"0\" b=\"0\"/><wp:docPr id=\"", id,
+                    "\" name=\"Sketch ", id, "\" descr=\""});
     AppendReferences(xml, sketch.description);
-    xml += "\"/><wp:cNvGraphicFramePr/><a:graphic><a:graphicData "
-           "uri=\"http://schemas.microsoft.com/office/word/2010/wordprocessingGroup\"><wpg:wgp><wpg:cNvGrpSpPr/>"
-           "<wpg:grpSpPr><a:xfrm><a:off x=\"0\" y=\"0\"/><a:ext cx=\"" + cx + "\" cy=\"" + cy +
-           "\"/><a:chOff x=\"0\" y=\"0\"/><a:chExt cx=\"" + cx + "\" cy=\"" + cy + "\"/></a:xfrm></wpg:grpSpPr>";
+    AppendAll(xml, {"\"/><wp:cNvGraphicFramePr/><a:graphic><a:graphicData "
+                    "uri=\"http://schemas.microsoft.com/office/word/2010/wordprocessingGroup\"><wpg:wgp><wpg:cNvGrpSpPr/>"
+                    "<wpg:grpSpPr><a:xfrm><a:off x=\"0\" y=\"0\"/><a:ext cx=\"",
+                    cx, "\" cy=\"", cy, "\"/><a:chOff x=\"0\" y=\"0\"/><a:chExt cx=\"", cx, "\" cy=\"", cy,
+                    "\"/></a:xfrm></wpg:grpSpPr>"});
     for (const SketchMark& mark : sketch.marks) {
         switch (mark.kind) {
         case MarkKind::Line:

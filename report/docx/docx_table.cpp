@@ -57,7 +57,7 @@ void TableWriter::Begin(std::vector<int> widths, TableLines lines) {
     column_ = 0;
     inRow_ = false;
     const int total = std::accumulate(widths_.begin(), widths_.end(), 0);
-    xml_ += "<w:tbl><w:tblPr><w:tblW w:w=\"" + Twips(total) + "\" w:type=\"dxa\"/>";
+    AppendAll(xml_, {"<w:tbl><w:tblPr><w:tblW w:w=\"", Twips(total), "\" w:type=\"dxa\"/>"});
     switch (lines) {
     case TableLines::Grid:
         xml_ += kGrid;
@@ -73,7 +73,7 @@ void TableWriter::Begin(std::vector<int> widths, TableLines lines) {
     xml_ += lines == TableLines::Grid ? kPadding : lines == TableLines::Dotted ? kStepPadding : kNoPadding;
     xml_ += "</w:tblPr><w:tblGrid>";
     for (const int width : widths_) {
-        xml_ += "<w:gridCol w:w=\"" + Twips(width) + "\"/>";
+        AppendAll(xml_, {"<w:gridCol w:w=\"", Twips(width), "\"/>"});
     }
     xml_ += "</w:tblGrid>";
 }
@@ -86,7 +86,7 @@ void TableWriter::Row(bool header, int heightTwips) {
     column_ = 0;
     xml_ += "<w:tr><w:trPr><w:cantSplit/>";
     if (heightTwips > 0) {
-        xml_ += "<w:trHeight w:val=\"" + Twips(heightTwips) + "\"/>";
+        AppendAll(xml_, {"<w:trHeight w:val=\"", Twips(heightTwips), "\"/>"});
     }
     if (header) {
         xml_ += "<w:tblHeader/>";
@@ -99,15 +99,15 @@ void TableWriter::OpenCell(const CellLook& look) {
     for (int k = 0; k < look.span && column_ < widths_.size(); ++k) {
         width += widths_[column_++];
     }
-    xml_ += "<w:tc><w:tcPr><w:tcW w:w=\"" + Twips(width) + "\" w:type=\"dxa\"/>";
+    AppendAll(xml_, {"<w:tc><w:tcPr><w:tcW w:w=\"", Twips(width), "\" w:type=\"dxa\"/>"});
     if (look.span > 1) {
-        xml_ += "<w:gridSpan w:val=\"" + std::to_string(look.span) + "\"/>";
+        AppendAll(xml_, {"<w:gridSpan w:val=\"", std::to_string(look.span), "\"/>"});
     }
     if (look.signLine) {
         xml_ += "<w:tcBorders><w:bottom w:val=\"single\" w:sz=\"4\" w:space=\"0\" w:color=\"000000\"/></w:tcBorders>";
     }
     if (look.fill != nullptr) {
-        xml_ += std::string("<w:shd w:val=\"clear\" w:color=\"auto\" w:fill=\"") + look.fill + "\"/>";
+        AppendAll(xml_, {"<w:shd w:val=\"clear\" w:color=\"auto\" w:fill=\"", look.fill, "\"/>"});
     }
     xml_ += "</w:tcPr>";
 }

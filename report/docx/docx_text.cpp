@@ -18,13 +18,14 @@ void AppendRunProperties(std::string& xml, const RunLook& look) {
         xml += "<w:i/>";
     }
     if (look.halfPoints > 0) {
-        xml += "<w:sz w:val=\"" + std::to_string(look.halfPoints) + "\"/>";
+        AppendAll(xml, {"<w:sz w:val=\"", std::to_string(look.halfPoints), "\"/>"});
     }
     if (look.underline) {
         xml += "<w:u w:val=\"single\"/>";
     }
     if (look.fitTwips > 0) {
-        xml += "<w:fitText w:val=\"" + std::to_string(look.fitTwips) + "\" w:id=\"" + std::to_string(look.fitId) + "\"/>";
+        AppendAll(xml, {"<w:fitText w:val=\"", std::to_string(look.fitTwips), "\" w:id=\"", std::to_string(look.fitId),
+                        "\"/>"});
     }
     xml += "</w:rPr>";
 }
@@ -40,6 +41,12 @@ void BeginRun(std::string& xml, const RunLook& look, std::string_view text) {
 const char* const kEndRun = "</w:t></w:r>";
 
 }  // namespace
+
+void AppendAll(std::string& xml, std::initializer_list<std::string_view> pieces) {
+    for (const std::string_view piece : pieces) {
+        xml += piece;
+    }
+}
 
 void AppendRun(std::string& xml, std::string_view text, const RunLook& look) {
     if (text.empty()) {

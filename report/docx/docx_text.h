@@ -7,6 +7,7 @@
 #include "report/report_model.h"
 #include "report/shown_text.h"
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,9 @@ struct RunLook {
     int fitTwips = 0;  // above 0: the text fitted into this width
     int fitId = 0;     // of the fitted run, once in the document
 };
+
+// Appends each piece in turn: markup pieced together without temporaries.
+void AppendAll(std::string& xml, std::initializer_list<std::string_view> pieces);
 
 // A run of the program's own text; none when it is empty.
 void AppendRun(std::string& xml, std::string_view text, const RunLook& look = RunLook());
