@@ -19,18 +19,10 @@ constexpr int kSketchColumn = 4535 + 170;  // 80 mm and 3 mm
 // 9.5 pt for the steps, 8.5 pt for clauses, in half-points.
 constexpr int kStepSize = 19;
 constexpr int kClauseSize = 17;
-const char* const kHeadFill = "EEEEEE";
 
 RunLook Sized(int halfPoints) {
     RunLook look;
     look.halfPoints = halfPoints;
-    return look;
-}
-
-CellLook Head() {
-    CellLook look;
-    look.kind = CellKind::Head;
-    look.fill = kHeadFill;
     return look;
 }
 
@@ -53,7 +45,7 @@ void BeginTable(TableWriter& table, const std::vector<int>& shares, const char* 
     table.Begin(ColumnWidths(shares, static_cast<std::size_t>(count), width), TableLines::Grid);
     table.Row(true);
     for (int k = 0; k < count; ++k) {
-        table.Cell(columns[k], Head());
+        table.Cell(columns[k], HeadCell());
     }
 }
 
@@ -61,12 +53,12 @@ void AppendInputs(std::string& xml, const BayPage& page) {
     TableWriter table(xml);
     table.Begin(ColumnWidths(kInputShares, 4, kTextWidth - kSketchColumn), TableLines::Grid);
     table.Row(true);
-    CellLook heading = Head();
+    CellLook heading = HeadCell();
     heading.span = 4;
     table.Cell(page.inputsHeading, heading);
     for (const InputRow& row : page.inputs) {
         table.Row();
-        table.Cell(row.symbol, Head());
+        table.Cell(row.symbol, HeadCell());
         table.Cell(row.name);
         table.BeginCell(Number());
         AppendTextRun(xml, row.value);

@@ -33,9 +33,7 @@ void AppendTitleBlock(std::string& xml, const TitleBlock& title) {
     AppendParagraph(xml, "Heading1", title.title);
     TableWriter table(xml);
     table.Begin({kLabelWidth, kTextWidth - kLabelWidth}, TableLines::Grid);
-    CellLook label;
-    label.kind = CellKind::Head;
-    label.fill = "EEEEEE";
+    const CellLook label = HeadCell();
     for (const TitleRow& row : title.rows) {
         table.Row();
         table.Cell(row.label, label);
@@ -75,9 +73,7 @@ void DocxSheet::Begin(const TitleBlock& title) {
     const std::size_t columns = title.summaryColumns.size() + 1;
     summary_.Begin(ColumnWidths(kSummaryShares, columns, kTextWidth), TableLines::Grid);
     summary_.Row(true);
-    CellLook head;
-    head.kind = CellKind::Head;
-    head.fill = "EEEEEE";
+    CellLook head = HeadCell();
     head.run.halfPoints = kSummarySize;
     summary_.Cell("", head);
     for (const char* column : title.summaryColumns) {

@@ -39,6 +39,13 @@ std::string Twips(int twips) { return std::to_string(twips); }
 
 }  // namespace
 
+CellLook HeadCell() {
+    CellLook look;
+    look.kind = CellKind::Head;
+    look.fill = "EEEEEE";
+    return look;
+}
+
 std::vector<int> ColumnWidths(const std::vector<int>& shares, std::size_t columns, int total) {
     const bool given = shares.size() == columns;
     const int sum = given ? std::accumulate(shares.begin(), shares.end(), 0) : static_cast<int>(columns);

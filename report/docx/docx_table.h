@@ -28,6 +28,9 @@ struct CellLook {
     bool signLine = false;        // a line under it to sign on
 };
 
+// A header cell: bold on light grey, as the HTML sheet's <th>.
+CellLook HeadCell();
+
 // Twips (1/20 pt) of columns in proportion to `shares`, together `total`;
 // equal when the shares are not one a column.
 std::vector<int> ColumnWidths(const std::vector<int>& shares, std::size_t columns, int total);
