@@ -43,8 +43,10 @@ read_pdf() {
   for ((p = 1; p <= pages; p++)); do
     page=$(pdftotext -layout -enc UTF-8 -f "$p" -l "$p" "$pdf" -)
     text[p]=$(printf '%s' "$page" | squeeze)
-    head[p]=$(printf '%s\n' "$page" | awk 'NF { print; exit }' | squeeze)
-    first[p]=$(printf '%s\n' "$page" | awk -v skip="$skip" 'NF && ++n > skip { print; exit }' | squeeze)
+    # awk reads to the end: leaving early would stop printf with SIGPIPE,
+    # and pipefail would end the test for nothing.
+    head[p]=$(printf '%s\n' "$page" | awk 'NF && ++n == 1' | squeeze)
+    first[p]=$(printf '%s\n' "$page" | awk -v line="$((skip + 1))" 'NF && ++n == line' | squeeze)
   done
   all=$(printf '%s' "${text[@]}")
 }
