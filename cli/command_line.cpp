@@ -78,8 +78,12 @@ std::optional<CommandLineMistake> TakeValue(const std::string& option, const std
             // Standard output carries the CSV; a sheet mixed into it would be neither.
             return mistake(MessageId::ReportToStandardOutput);
         }
+        std::string& report = line.reportPaths[static_cast<int>(FormatOfSheet(value))];
+        if (option == "--report" && !report.empty()) {
+            return mistake(MessageId::ReportTwice);
+        }
         std::string& path = option == "-o"          ? line.outputPath
-                            : option == "--report"    ? line.reportPath
+                            : option == "--report"    ? report
                             : option == "--catalogue" ? line.cataloguePath
                                                       : line.projectFile;
         path = option == "-o" && value == "-" ? std::string() : value;  // -o -: standard output
@@ -117,6 +121,17 @@ std::optional<CommandLineMistake> TakeValue(const std::string& option, const std
 }
 
 }  // namespace
+
+SheetFormat FormatOfSheet(const std::string& path) {
+    const std::string docx = ".docx";
+    const bool word = path.size() > docx.size() && LowerCase(path.substr(path.size() - docx.size())) == docx;
+    return word ? SheetFormat::Word : SheetFormat::Html;
+}
+
+bool AnySheet(const CommandLine& line) {
+    return std::any_of(std::begin(line.reportPaths), std::end(line.reportPaths),
+                       [](const std::string& path) { return !path.empty(); });
+}
 
 bool ParseCommandLine(const std::vector<std::string>& arguments, CommandLine& line,
                       CommandLineMistake& mistake) {
@@ -173,7 +188,7 @@ bool ParseCommandLine(const std::vector<std::string>& arguments, CommandLine& li
             line.path = (argument == "-" && !optionsEnded) ? std::string() : argument;
         }
     }
-    if (line.sections && (inputNamed || !line.reportPath.empty() || !line.cataloguePath.empty())) {
+    if (line.sections && (inputNamed || AnySheet(line) || !line.cataloguePath.empty())) {
         fail({MessageId::SectionsReadNoInput, "", ""});
     }
     if (projectNamed && !line.projectFile.empty()) {

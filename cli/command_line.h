@@ -11,6 +11,13 @@
 #include <string>
 #include <vector>
 
+// The calc sheet's formats, by the --report file's extension: .docx is
+// Word's; any other, .html among them, HTML.
+enum class SheetFormat { Html, Word };
+constexpr int kSheetFormatCount = 2;
+
+SheetFormat FormatOfSheet(const std::string& path);
+
 struct CommandLine {
     bool help = false;
     bool sections = false;    // --sections: write the section list, read no input
@@ -19,7 +26,8 @@ struct CommandLine {
     char separator = 0;       // 0: commas, unless the header is split otherwise
     std::string path;         // empty: standard input
     std::string outputPath;   // empty: standard output (also -o -)
-    std::string reportPath;   // --report: the calc sheet; empty: none
+    // --report, once for each format: the calc sheet; empty: none
+    std::string reportPaths[kSheetFormatCount];
     std::string project;      // --project: the project the sheet names
     std::string cataloguePath;  // --catalogue: the sizes sizing may choose; empty: built-in
     std::string projectFile;  // --project-file: the file whose first line names it
@@ -36,6 +44,9 @@ struct CommandLineMistake {
     std::string first;
     std::string second;
 };
+
+// Whether any --report was given.
+bool AnySheet(const CommandLine& line);
 
 // Reads the arguments that follow the program name. On a mistake returns
 // false with the first one in `mistake`; the rest is still read, so that

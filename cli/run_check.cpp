@@ -5,6 +5,7 @@
 #include "batch/section_table_text.h"
 #include "cli/catalogue_file.h"
 #include "cli/command_line.h"
+#include "cli/sheet_formats.h"
 #include "cli/file_identity.h"
 #include "cli/project_file.h"
 #include "cli/replacing_file.h"
@@ -13,11 +14,13 @@
 #include "io/byte_streams.h"
 #include "report/csv/csv_sink.h"
 #include "report/csv/problem_lines.h"
+#include "report/docx/docx_sheet.h"
 #include "report/html/html_sheet.h"
 #include "report/report_sink.h"
 
 #include <cerrno>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -111,30 +114,64 @@ int WriteSections(const CommandLine& line, Language language, ReplacingFile& fil
     return !toFile || CommitOrSay(file, fates, err) ? kCheckDone : kCheckFailed;
 }
 
-// Files named twice: --report over -o or the input is a mistake; -o over
-// the input is a check of results in place. Empty when all is well.
+// Files named twice: --report over -o, the input or the other sheet is a
+// mistake; -o over the input is a check of results in place. Empty when
+// all is well.
 std::string NamedTwice(const CommandLine& line, Language language, const FileFacts& input, const FileFacts& output,
-                       const FileFacts& report) {
-    if (line.reportPath.empty()) {
-        return std::string();
-    }
-    if (!line.outputPath.empty() && SameFile(report, output)) {
-        return MessageText(language, MessageId::ReportIsOutput, {line.reportPath});
-    }
-    if (!line.path.empty() && SameFile(report, input)) {
-        return MessageText(language, MessageId::ReportIsInput, {line.reportPath});
+                       const FileFacts* reports) {
+    for (int k = 0; k < kSheetFormatCount; ++k) {
+        const std::string& path = line.reportPaths[k];
+        if (path.empty()) {
+            continue;
+        }
+        if (!line.outputPath.empty() && SameFile(reports[k], output)) {
+            return MessageText(language, MessageId::ReportIsOutput, {path});
+        }
+        if (!line.path.empty() && SameFile(reports[k], input)) {
+            return MessageText(language, MessageId::ReportIsInput, {path});
+        }
+        if (k > 0 && !line.reportPaths[0].empty() && SameFile(reports[k], reports[0])) {
+            return MessageText(language, MessageId::ReportsSame, {path});
+        }
     }
     return std::string();
 }
 
+// A calc sheet asked for: its file, the scratch files its renderer spools
+// to, and the renderer.
+struct SheetFile {
+    SheetFile(const std::string& path, const FileFacts& facts, Language language) : file(path, facts, language) {}
+    ReplacingFile file;
+    ScratchFile spools[2];
+    std::unique_ptr<ReportRenderer> renderer;
+};
+
+// Opens the sheet's file and spools and makes its renderer.
+bool OpenSheet(SheetFormat format, SheetFile& sheet, std::string& error) {
+    if (!sheet.file.Open(error) || !sheet.file.CreateBeside(sheet.spools[0], ".pages", error)) {
+        return false;
+    }
+    if (format == SheetFormat::Html) {
+        sheet.renderer = std::make_unique<HtmlSheet>(sheet.file.Stream(), sheet.spools[0].Stream());
+        return true;
+    }
+    if (!sheet.file.CreateBeside(sheet.spools[1], ".body", error)) {
+        return false;
+    }
+    sheet.renderer =
+        std::make_unique<DocxSheet>(sheet.file.Stream(), sheet.spools[1].Stream(), sheet.spools[0].Stream());
+    return true;
+}
+
+using SheetFiles = std::unique_ptr<SheetFile>[kSheetFormatCount];
+
 // The run itself once the options are good: the input checked into -o and
 // --report.
-// -o and --report are put in place when the run got through; the sheet's
-// pages wait in a scratch file beside it.
-int CheckFiles(const CommandLine& line, Language language, bool inPlace, ReplacingFile& file, ReplacingFile& report,
+// -o and --report are put in place when the run got through; the sheets'
+// pages wait in scratch files beside them.
+int CheckFiles(const CommandLine& line, Language language, bool inPlace, ReplacingFile& file, SheetFiles& sheets,
                std::FILE* in, std::FILE* out, std::FILE* err, OutputFates& fates) {
     const bool toFile = !line.outputPath.empty();
-    const bool toReport = !line.reportPath.empty();
 
     std::string project = line.project;
     if (!line.projectFile.empty()) {
@@ -166,10 +203,14 @@ int CheckFiles(const CommandLine& line, Language language, bool inPlace, Replaci
         }
         names.input = line.path;
     }
-    ScratchFile pages;
     std::string error;
-    if ((toFile && !file.Open(error)) ||
-        (toReport && (!report.Open(error) || !report.CreateBeside(pages, ".pages", error)))) {
+    bool opened = !toFile || file.Open(error);
+    for (int k = 0; k < kSheetFormatCount && opened; ++k) {
+        if (sheets[k] != nullptr) {
+            opened = OpenSheet(static_cast<SheetFormat>(k), *sheets[k], error);
+        }
+    }
+    if (!opened) {
         SayLine(err, error);
         if (input != in) {
             std::fclose(input);
@@ -185,11 +226,15 @@ int CheckFiles(const CommandLine& line, Language language, bool inPlace, Replaci
     heading.inputName = names.input;
     heading.date = date;
     heading.version = BRACING_VERSION_TEXT;
-    HtmlSheet html(report.Stream(), pages.Stream());
-    ReportSink sheet(html, heading);
-    if (toReport) {
+    SheetFormats formats(names.sheet);
+    for (int k = 0; k < kSheetFormatCount; ++k) {
+        if (sheets[k] != nullptr) {
+            formats.Add(*sheets[k]->renderer, line.reportPaths[k]);
+        }
+    }
+    ReportSink sheet(formats, heading);
+    if (AnySheet(line)) {
         options.sheet = &sheet;
-        names.sheet = line.reportPath;
     }
     CheckOutcome outcome{kCheckDone, false, false};
     {
@@ -206,7 +251,11 @@ int CheckFiles(const CommandLine& line, Language language, bool inPlace, Replaci
     if (input != in) {
         std::fclose(input);
     }
-    pages.Remove();
+    for (const std::unique_ptr<SheetFile>& sheetFile : sheets) {
+        if (sheetFile != nullptr) {
+            for (ScratchFile& spool : sheetFile->spools) spool.Remove();
+        }
+    }
     const bool gotThrough = outcome.headerWritten && outcome.exit != kCheckFailed;
     fates.Because(outcome.headerWritten || outcome.exit == kCheckFailed ? MessageId::RunUnfinished
                                                                         : MessageId::NoUsableHeader);
@@ -220,11 +269,16 @@ int CheckFiles(const CommandLine& line, Language language, bool inPlace, Replaci
         keepNew = true;
         outcome.exit = kCheckFailed;
     }
-    if (gotThrough && toReport && keepNew && !report.WritesDirectly()) {
-        std::string where;
-        SayLine(err, report.Keep(where) ? MessageText(language, MessageId::SheetKept, {line.reportPath, where}) : where);
-    } else if (gotThrough && toReport && !keepNew && !CommitOrSay(report, fates, err)) {
-        outcome.exit = kCheckFailed;
+    for (int k = 0; k < kSheetFormatCount; ++k) {
+        if (sheets[k] == nullptr) continue;
+        ReplacingFile& report = sheets[k]->file;
+        if (gotThrough && keepNew && !report.WritesDirectly()) {
+            std::string where;
+            SayLine(err, report.Keep(where) ? MessageText(language, MessageId::SheetKept, {line.reportPaths[k], where})
+                                            : where);
+        } else if (gotThrough && !keepNew && !CommitOrSay(report, fates, err)) {
+            outcome.exit = kCheckFailed;
+        }
     }
     return outcome.exit;
 }
@@ -249,12 +303,17 @@ int RunBracingCheck(const std::vector<std::string>& arguments, std::FILE* in, st
         return WriteText(out, help.data(), help.size()) && std::fflush(out) == 0 ? kCheckDone : kCheckFailed;
     }
     const FileFacts outputFacts = line.outputPath.empty() ? FileFacts() : LookAt(line.outputPath);
-    const FileFacts reportFacts = line.reportPath.empty() ? FileFacts() : LookAt(line.reportPath);
     ReplacingFile file(line.outputPath, outputFacts, language);
-    ReplacingFile report(line.reportPath, reportFacts, language);
     OutputFates fates(language);
     fates.Track(line.outputPath, file);
-    fates.Track(line.reportPath, report);
+    FileFacts reportFacts[kSheetFormatCount];
+    SheetFiles sheets;
+    for (int k = 0; k < kSheetFormatCount; ++k) {
+        if (line.reportPaths[k].empty()) continue;
+        reportFacts[k] = LookAt(line.reportPaths[k]);
+        sheets[k] = std::make_unique<SheetFile>(line.reportPaths[k], reportFacts[k], language);
+        fates.Track(line.reportPaths[k], sheets[k]->file);
+    }
     int exit = kCheckDone;
     if (line.sections) {
         exit = WriteSections(line, language, file, out, err, fates);
@@ -266,7 +325,7 @@ int RunBracingCheck(const std::vector<std::string>& arguments, std::FILE* in, st
         }
         const bool inPlace = !line.outputPath.empty() && outputFacts.kind == FileKind::Regular &&
                              SameFile(outputFacts, inputFacts);
-        exit = CheckFiles(line, language, inPlace, file, report, in, out, err, fates);
+        exit = CheckFiles(line, language, inPlace, file, sheets, in, out, err, fates);
     }
     fates.Say(err);
     return exit;

@@ -19,7 +19,7 @@ using ScratchChar = char;
 
 namespace {
 
-constexpr int kSlots = 8;  // -o, --report and its pages, with room to spare
+constexpr int kSlots = 8;  // -o, both sheets and their spools (6), with room to spare
 constexpr std::size_t kNameSize = 4096;
 
 struct Slot {

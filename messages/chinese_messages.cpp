@@ -103,8 +103,10 @@ const char kHelp[] =
     "                      仅当每行都原样写出才替换，否则保留输入，结果留在 .new 文件中，\n"
     "                      退出码 2。\n"
     "  --report 文件.html  另写柱间支撑计算书（HTML，可直接打印）：汇总表，每个柱撑一页\n"
-    "                      （简图、计算过程、各项验算与规范条文）。与 -o 相同，运行\n"
-    "                      成功才替换该文件；不得与 -o 或输入为同一文件。\n"
+    "  --report 文件.docx  （简图、计算过程、各项验算与规范条文）。扩展名为 .docx 时写成\n"
+    "                      Word 文档，可编辑、并入工程计算书；HTML 与 .docx 可各给一次。\n"
+    "                      与 -o 相同，运行成功才替换该文件；不得与 -o、输入或另一个\n"
+    "                      --report 为同一文件。\n"
     "                      标准错误最后为 -o 文件与 --report 各一行：\"已写入：文件\" 或\n"
     "                      \"未写入：文件（原因）\"。\n"
     "  --project 名称      计算书上的工程名称。\n"
@@ -243,6 +245,7 @@ constexpr Message kChineseMessages[kMessageCount] = {
     {MessageId::OptionEmptyName, "{0}：文件名为空"},
     {MessageId::EmptyName, "文件名为空"},
     {MessageId::ReportToStandardOutput, "--report -：计算书须写入文件；请给出文件名"},
+    {MessageId::ReportTwice, "--report：HTML 与 Word（.docx）计算书各至多一份，{0} 是第二份"},
     {MessageId::EncodingTakes, "--encoding 只能是 utf-8、gbk 或 utf-16，不能是 {0}"},
     {MessageId::SeparatorTakes, "--separator 只能是 ,、; 或 tab，不能是 {0}"},
     {MessageId::GradeTakes, "--grade 只能是 Q235、Q345 或 Q355，不能是 {0}"},
@@ -256,6 +259,7 @@ constexpr Message kChineseMessages[kMessageCount] = {
     {MessageId::ProjectTwice, "--project 与 --project-file 不能同用"},
     {MessageId::ReportIsOutput, "--report 与 -o 是同一个文件：{0}"},
     {MessageId::ReportIsInput, "--report 是输入文件：{0}"},
+    {MessageId::ReportsSame, "两个 --report 是同一个文件：{0}"},
 
     {MessageId::CannotOpen, "{0}：无法打开：{1}"},
     {MessageId::FileNotWritten, "{0}：无法写入：{1}"},

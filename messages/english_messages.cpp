@@ -143,10 +143,13 @@ const char kHelp[] =
     "                      every line was carried into the output; otherwise the\n"
     "                      input stays, the output is under .new; exit status 2.\n"
     "  --report FILE.html  Also write the calc sheet, one HTML file to print: a\n"
-    "                      summary, then a page for each bay (sketch, each step\n"
+    "  --report FILE.docx  summary, then a page for each bay (sketch, each step\n"
     "                      of the calculation, every criterion with its clause).\n"
-    "                      Like -o, FILE is replaced only by a run that succeeds;\n"
-    "                      it must not be the -o file or the input.\n"
+    "                      FILE.docx writes it as a Word document to edit and\n"
+    "                      merge into a project's calculation book; give\n"
+    "                      --report once for each. Like -o, FILE is replaced\n"
+    "                      only by a run that succeeds; it must not be the -o\n"
+    "                      file, the input or the other --report.\n"
     "                      Standard error ends with a line for -o FILE and one for\n"
     "                      --report: \"written: FILE\" or \"not written: FILE\n"
     "                      (why)\".\n"
@@ -303,6 +306,7 @@ constexpr Message kEnglishMessages[kMessageCount] = {
     {MessageId::OptionEmptyName, "{0}: an empty file name"},
     {MessageId::EmptyName, "an empty file name"},
     {MessageId::ReportToStandardOutput, "--report -: the calc sheet is written to a file; name one"},
+    {MessageId::ReportTwice, "--report: one HTML sheet and one Word sheet (.docx) at most, and {0} is a second"},
     {MessageId::EncodingTakes, "--encoding takes utf-8, gbk or utf-16, not {0}"},
     {MessageId::SeparatorTakes, "--separator takes , or ; or tab, not {0}"},
     {MessageId::GradeTakes, "--grade takes Q235, Q345 or Q355, not {0}"},
@@ -316,6 +320,7 @@ constexpr Message kEnglishMessages[kMessageCount] = {
     {MessageId::ProjectTwice, "--project and --project-file cannot go together"},
     {MessageId::ReportIsOutput, "--report and -o name the same file, {0}"},
     {MessageId::ReportIsInput, "--report names the input, {0}"},
+    {MessageId::ReportsSame, "the two --report name the same file, {0}"},
 
     {MessageId::CannotOpen, "{0}: cannot open: {1}"},
     {MessageId::FileNotWritten, "{0}: cannot write: {1}"},

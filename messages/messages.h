@@ -94,6 +94,7 @@ enum class MessageId : unsigned char {
     OptionEmptyName,
     EmptyName,
     ReportToStandardOutput,
+    ReportTwice,
     EncodingTakes,
     SeparatorTakes,
     GradeTakes,
@@ -107,6 +108,7 @@ enum class MessageId : unsigned char {
     ProjectTwice,
     ReportIsOutput,
     ReportIsInput,
+    ReportsSame,
     // The files.
     CannotOpen,
     FileNotWritten,

@@ -15,7 +15,7 @@ chcp 936 >nul
 set worst=0
 if "%~1"=="" (
   echo 把柱撑的 CSV 文件拖到 bracing-check.bat 上：
-  echo 在它旁边写出结果 名称-results.csv 和计算书 名称-sheet.html。
+  echo 在它旁边写出结果 名称-results.csv 和计算书 名称-sheet.html、名称-sheet.docx。
   echo 同一文件夹中有 project.txt 时，其第一行为计算书上的工程名称。
   set worst=2
 )
@@ -27,7 +27,7 @@ if /i "%name:~-8%"=="-results" set "name=%name:~0,-8%"
 set "project="
 if exist "%~dp1project.txt" set project=--project-file "%~dp1project.txt"
 rem The program says of each file whether it wrote it, and why not.
-"%~dp0bracing-check.exe" --bom %project% -o "%~dp1%name%-results.csv" --report "%~dp1%name%-sheet.html" "%~1"
+"%~dp0bracing-check.exe" --bom %project% -o "%~dp1%name%-results.csv" --report "%~dp1%name%-sheet.html" --report "%~dp1%name%-sheet.docx" "%~1"
 if %errorlevel% gtr %worst% set worst=%errorlevel%
 echo.
 shift

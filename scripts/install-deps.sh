@@ -12,6 +12,7 @@ packages=(
   xvfb xauth x11-utils imagemagick
   fonts-wqy-microhei xfonts-wqy locales
   chromium poppler-utils unzip
+  libreoffice-writer-nogui
   libbenchmark-dev clang-14 libclang-rt-14-dev cppcheck time
 )
 

@@ -60,6 +60,10 @@ TEST(CommandLine, InputOptionsAndMistakes) {
         {{"-o"}, "-o needs a value"},
         {{"-o", ""}, "-o: an empty file name"},
         {{"--report", "-"}, "--report -: the calc sheet is written to a file; name one"},
+        {{"--report", "a.html", "--report", "b.txt"},
+         "--report: one HTML sheet and one Word sheet (.docx) at most, and b.txt is a second"},
+        {{"--report=a.docx", "--report", "b.DOCX"},
+         "--report: one HTML sheet and one Word sheet (.docx) at most, and b.DOCX is a second"},
         {{"--encoding", "latin1"}, "--encoding takes utf-8, gbk or utf-16, not latin1"},
         {{"--separator", "|"}, "--separator takes , or ; or tab, not |"},
         {{"a.csv", "b.csv"}, "one input at most, and b.csv is a second"},
@@ -99,6 +103,27 @@ TEST(CommandLine, LanguageHeadingAndProjectFile) {
         EXPECT_EQ(line.language, c.language);
         EXPECT_EQ(line.heading, c.heading);
         EXPECT_EQ(line.projectFile, c.projectFile);
+    }
+}
+
+TEST(CommandLine, TheSheetsFormatIsItsExtension) {
+    // Word only for .docx; any other name keeps the HTML sheet it always had.
+    const struct {
+        std::vector<std::string> arguments;
+        std::string html, word;
+    } cases[] = {
+        {{"--report", "sheet.html"}, "sheet.html", ""},
+        {{"--report", "sheet.txt"}, "sheet.txt", ""},
+        {{"--report", ".docx"}, ".docx", ""},  // a name with no extension
+        {{"--report", "计算书.DOCX"}, "", "计算书.DOCX"},
+        {{"--report", "a.docx", "--report=a.htm"}, "a.htm", "a.docx"},
+    };
+    for (const auto& c : cases) {
+        CommandLine line;
+        CommandLineMistake mistake;
+        ASSERT_TRUE(ParseCommandLine(c.arguments, line, mistake)) << static_cast<int>(mistake.id);
+        EXPECT_EQ(line.reportPaths[static_cast<int>(SheetFormat::Html)], c.html) << c.arguments[1];
+        EXPECT_EQ(line.reportPaths[static_cast<int>(SheetFormat::Word)], c.word) << c.arguments[1];
     }
 }
 

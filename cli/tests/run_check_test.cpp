@@ -133,7 +133,7 @@ TEST(RunCheck, HelpAndByteOrderMarkThroughTheProgram) {
         }
         for (const char* listed : {" -h,", " --  ", " -o ", "--encoding utf-8|gbk|utf-16", "--separator ,|;|tab",
                                    " --bom ", "--no-bom", "--report ", "--project ", "--project-file ", "--lang zh|en",
-                                   "--header zh|en", "  2  ", "130", "-o - ", "--method ", "--heavy-cranes",
+                                   "--header zh|en", "  2  ", "130", ".docx", "-o - ", "--method ", "--heavy-cranes",
                                    "--strict-slenderness", "lambda_phi2", "adopted_section", "柱撑高度", help.exitStatus}) {
             EXPECT_NE(text.find(listed), std::string::npos) << help.lang << ": " << listed;
         }
@@ -299,6 +299,7 @@ TEST(RunCheck, ANameTwiceIsABadOptionAndWritesNothing) {
         {{"--report", "./run_check_test_x.csv", "-o", "run_check_test_x.csv", input}, same + "./run_check_test_x.csv"},
         {{"--report", input, "-o", "run_check_test_x.csv", input}, theInput + input},
         {{"--report", "./" + input, input}, theInput + "./" + input},
+        {{"--report", "run_check_test_x.docx", "--report", "./" + input, input}, theInput + "./" + input},
 #ifdef _WIN32
         // Names are case-insensitive here; the file exists or does not yet.
         {{"--report", "结果.CSV", "-o", "结果.csv", input}, same + "结果.CSV"},
@@ -313,6 +314,14 @@ TEST(RunCheck, ANameTwiceIsABadOptionAndWritesNothing) {
         EXPECT_EQ(NamesStartingWith("run_check_test_x") + NamesStartingWith("结果"), "") << c.err;
         EXPECT_EQ(ReadFile(input), kInput) << c.err;
     }
+#ifndef _WIN32
+    // Two names of one file, through a link.
+    std::filesystem::create_symlink("run_check_test_x.html", "run_check_test_x.docx");
+    const ProgramRun linked =
+        RunProgram({"--report", "run_check_test_x.html", "--report", "run_check_test_x.docx", input}, "");
+    EXPECT_EQ(linked.err, "bracing-check: the two --report name the same file, run_check_test_x.docx (try --help)\n");
+    RemoveFiles({"run_check_test_x.docx"});
+#endif
     RemoveFiles({input});
 }
 
@@ -442,43 +451,52 @@ TEST(RunCheck, AFailedFinalFlushIsAFailureWithItsReason) {
                            "; the output is incomplete\n");
 }
 
-TEST(RunCheck, TheSheetIsReplacedOnlyByARunThatGotThrough) {
+TEST(RunCheck, TheSheetsAreReplacedOnlyByARunThatGotThrough) {
     RemoveStartingWith("run_check_test_sheet.");
     const std::string csv = "run_check_test_sheet.csv";
     const std::string sheet = "run_check_test_sheet.html";
+    const std::string docx = "run_check_test_sheet.docx";
     struct Case {
         const char* why;
         std::string input;
         int exit;
         std::string err;                   // how standard error ends
         std::vector<std::string> inSheet;  // "old": left as it was
+        std::vector<std::string> inDocx;   // the stored document's text
     };
     const Case cases[] = {
         {"a run that succeeds", kInput + "\"x\",0,8,2,20,30,12,3\n", 0,
-         "written: " + csv + "\nwritten: " + sheet + "\n",
+         "written: " + csv + "\nwritten: " + sheet + "\nwritten: " + docx + "\n",
          {"P &lt;1&gt;\u2069 柱间支撑计算书</title>", "<bdi>run_check_test_bays.csv</bdi>", "id=\"bay-2\"",
-          "参数不能为负数和零</bdi>", "</html>\n"}},
+          "参数不能为负数和零</bdi>", "</html>\n"},
+         {"PK\x03\x04", "word/document.xml", "\u2068P &lt;1&gt;\u2069", "\u2068run_check_test_bays.csv\u2069",
+          "w:name=\"bay_2\"", "</w:document>"}},
         {"a header that cannot be used", "H,B\n6,8\n", 1,
-         "not written: " + csv + " (no usable header)\nnot written: " + sheet + " (no usable header)\n", {"old"}},
+         "not written: " + csv + " (no usable header)\nnot written: " + sheet + " (no usable header)\nnot written: " +
+             docx + " (no usable header)\n",
+         {"old"}, {"old"}},
     };
     for (const Case& c : cases) {
-        WriteFile(csv, "old");
-        WriteFile(sheet, "old");
+        for (const std::string& name : {csv, sheet, docx}) {
+            WriteFile(name, "old");
+        }
         WriteFile("run_check_test_bays.csv", c.input);
-        const ProgramRun run =
-            RunProgram({"-o", csv, "--report", sheet, "--project", "P <1>", "run_check_test_bays.csv"}, "");
+        const ProgramRun run = RunProgram(
+            {"-o", csv, "--report", docx, "--report", sheet, "--project", "P <1>", "run_check_test_bays.csv"}, "");
         EXPECT_EQ(run.exit, c.exit) << c.why;
         EXPECT_EQ(run.err.substr(run.err.size() - std::min(run.err.size(), c.err.size())), c.err) << c.why;
-        const std::string written = ReadFile(sheet);
-        for (const std::string& text : c.inSheet) {
-            EXPECT_NE(written.find(text), std::string::npos) << c.why << ": " << text;
+        for (const auto& written : {std::make_pair(ReadFile(sheet), c.inSheet), std::make_pair(ReadFile(docx), c.inDocx)}) {
+            for (const std::string& text : written.second) {
+                EXPECT_NE(written.first.find(text), std::string::npos) << c.why << ": " << text;
+            }
         }
         EXPECT_EQ(NamesStartingWith("run_check_test_sheet.partial") + NamesStartingWith("run_check_test_sheet.new"), "")
             << c.why;
     }
-    RemoveFiles({csv, sheet, "run_check_test_bays.csv"});
+    RemoveFiles({csv, sheet, docx, "run_check_test_bays.csv"});
     for (const auto& arguments : {std::vector<std::string>{"--sections", "--report", sheet},
-                                  std::vector<std::string>{"-o", sheet, "--report", sheet}}) {
+                                  std::vector<std::string>{"-o", sheet, "--report", sheet},
+                                  std::vector<std::string>{"-o", docx, "--report", docx}}) {
         EXPECT_EQ(RunProgram(arguments, kInput).exit, 2) << arguments[0];
     }
 }

@@ -5,20 +5,13 @@
 #define BRACING_REPORT_HTML_HTML_TEXT_H
 
 #include "report/report_model.h"
+#include "report/shown_text.h"
 
-#include <cstddef>
 #include <string>
 #include <string_view>
 
-// A text longer than this many characters is shown cut to kShownCharacters
-// and "…": one cell must not fill pages.
-constexpr std::size_t kLongTextCharacters = 1000;
-constexpr std::size_t kShownCharacters = 200;
-
-// Appends `text` with &, <, >, " and ' as character references, bytes not
-// valid UTF-8 as U+FFFD, and C0 and C1 controls as \xNN, as messages write
-// them. Its direction controls stay, but close at its end: one it leaves
-// open is closed, one that closes nothing of its own is dropped.
+// Appends `text` as every renderer shows it (report/shown_text.h), with &,
+// <, >, " and ' as character references.
 void AppendEscaped(std::string& html, std::string_view text);
 
 // The same in a <bdi> of its own, so that its direction cannot reorder

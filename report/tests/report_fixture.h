@@ -58,6 +58,35 @@ inline void Prepare(const ExampleBay& example, PreparedBay& out) {
     bay.design = &out.design;
 }
 
+// The worked example of the README: H 6, B 8, n 2, T 20, W 30, sized.
+const ExampleBay kWorked = {5, "", {"6", "8", "2", "20", "30"}, 0, 0, SteelGrade::Q235};
+
+inline std::string Repeat(const char* text, int times) {
+    std::string repeated;
+    for (int k = 0; k < times; ++k) {
+        repeated += text;
+    }
+    return repeated;
+}
+
+// Runs that the tests of every renderer print: the anchors of their pages
+// in order, the summary lines marked, and whether the sheet says it is
+// incomplete.
+struct SheetRun {
+    const char* why;
+    std::string input;
+    std::vector<std::string> pages;
+    std::size_t marked;
+    bool incomplete;
+};
+inline const SheetRun kSheetRuns[] = {
+    {"a bay passes, one is refused, one is NG, lines are not read",
+     "bay,H,B,n,T,W,section\nok,6,8,2,20,30,\nzero,0,8,2,20,30,\nng,6,8,2,20,30,L63x6\n"
+     "wide,6,8\nnone,6,8,2,20,100000,\n",
+     {"bay-2", "bay-4", "bay-6"}, 3, true},
+    {"A and i typed: the dialog's columns", "bay,H,B,n,T,W,A,i\nt,6,8,2,20,30,12,3\n", {"bay-2"}, 0, false},
+};
+
 // Keeps every part of the model it is given.
 struct KeptReport : ReportRenderer {
     std::vector<SummaryRow> rows;

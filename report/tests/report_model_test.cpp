@@ -13,7 +13,6 @@
 
 namespace {
 
-const ExampleBay kWorked = {5, "", {"6", "8", "2", "20", "30"}, 0, 0, SteelGrade::Q235};
 const ExampleBay kTooLight = {2, "A-1", {"6", "8", "2", "20", "30"}, 63, 6, SteelGrade::Q235};
 const ExampleBay kTrial = {3, "T", {"6", "8", "2", "20", "30", "12", "3"}, 0, 0, SteelGrade::Q235};
 

@@ -1,4 +1,5 @@
 #include "report/csv/tests/checked_text.h"
+#include "io/tests/read_back.h"
 #include "design/families/families.h"
 #include "batch/design_texts.h"
 #include "report/html/html_sheet.h"
@@ -16,26 +17,6 @@
 #include <string>
 
 namespace {
-
-const ExampleBay kWorked = {5, "", {"6", "8", "2", "20", "30"}, 0, 0, SteelGrade::Q235};
-
-std::string Repeat(const char* text, int times) {
-    std::string repeated;
-    for (int k = 0; k < times; ++k) {
-        repeated += text;
-    }
-    return repeated;
-}
-
-std::string ReadBack(std::FILE* file) {
-    std::string text;
-    std::rewind(file);
-    for (int c = std::fgetc(file); c != EOF; c = std::fgetc(file)) {
-        text += static_cast<char>(c);
-    }
-    std::fclose(file);
-    return text;
-}
 
 // The sheet of `bays`, written through a spool as the program does, and
 // parsed; the test fails where it is not well-formed.
@@ -119,21 +100,7 @@ TEST(Sheet, EveryTextFromTheInputIsValidVisibleAndIsolated) {
 }
 
 TEST(Sheet, SummaryLinksEveryPageAndEachPageHasItsParts) {
-    struct Case {
-        const char* why;
-        std::string input;
-        std::vector<std::string> pages;  // their ids, in order
-        std::size_t marked;
-        bool incomplete;
-    };
-    const Case cases[] = {
-        {"a bay passes, one is refused, one is NG, lines are not read",
-         "bay,H,B,n,T,W,section\nok,6,8,2,20,30,\nzero,0,8,2,20,30,\nng,6,8,2,20,30,L63x6\n"
-         "wide,6,8\nnone,6,8,2,20,100000,\n",
-         {"bay-2", "bay-4", "bay-6"}, 3, true},
-        {"A and i typed: the dialog's columns", "bay,H,B,n,T,W,A,i\nt,6,8,2,20,30,12,3\n", {"bay-2"}, 0, false},
-    };
-    for (const Case& c : cases) {
+    for (const SheetRun& c : kSheetRuns) {
         const Element sheet = SheetOfRun(c.input);
         const bool design = c.input.find(",section") != std::string::npos;
         const auto summary = sheet.All("table", "summary");

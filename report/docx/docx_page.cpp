@@ -1,0 +1,210 @@
+#include "report/docx/docx_page.h"
+
+#include "report/docx/docx_sketch.h"
+#include "report/docx/docx_table.h"
+#include "report/docx/docx_text.h"
+
+#include <algorithm>
+
+namespace {
+
+// Columns in proportion, as the HTML sheet's style sets them.
+const std::vector<int> kInputShares = {10, 29, 43, 10};
+const std::vector<int> kStepShares = {36, 38, 16, 10};
+const std::vector<int> kPropertyShares = {12, 11, 9, 9, 11, 10, 11, 13, 14};
+const std::vector<int> kCriteriaShares = {30, 15, 17, 9, 10, 19};
+// The sketch's column and the inputs' beside it, 3 mm apart.
+constexpr int kSketchColumn = 4535 + 170;  // 80 mm and 3 mm
+
+// 9.5 pt for the steps, 8.5 pt for clauses, in half-points.
+constexpr int kStepSize = 19;
+constexpr int kClauseSize = 17;
+
+RunLook Sized(int halfPoints) {
+    RunLook look;
+    look.halfPoints = halfPoints;
+    return look;
+}
+
+CellLook Number(int halfPoints = 0) {
+    CellLook look;
+    look.kind = CellKind::Number;
+    look.run.halfPoints = halfPoints;
+    return look;
+}
+
+CellLook Clause() {
+    CellLook look;
+    look.run.halfPoints = kClauseSize;
+    return look;
+}
+
+// A table up to its body's first row, the header repeated on each page.
+void BeginTable(TableWriter& table, const std::vector<int>& shares, const char* const* columns, int count,
+                int width = kTextWidth) {
+    table.Begin(ColumnWidths(shares, static_cast<std::size_t>(count), width), TableLines::Grid);
+    table.Row(true);
+    for (int k = 0; k < count; ++k) {
+        table.Cell(columns[k], HeadCell());
+    }
+}
+
+void AppendInputs(std::string& xml, const BayPage& page) {
+    TableWriter table(xml);
+    table.Begin(ColumnWidths(kInputShares, 4, kTextWidth - kSketchColumn), TableLines::Grid);
+    table.Row(true);
+    CellLook heading = HeadCell();
+    heading.span = 4;
+    table.Cell(page.inputsHeading, heading);
+    for (const InputRow& row : page.inputs) {
+        table.Row();
+        table.Cell(row.symbol, HeadCell());
+        table.Cell(row.name);
+        table.BeginCell(Number());
+        AppendTextRun(xml, row.value);
+        table.EndCell();
+        table.Cell(row.unit);
+    }
+    table.End();
+}
+
+// The sketches and their captions beside the inputs.
+void AppendTop(std::string& xml, const BayPage& page, int& serial) {
+    TableWriter layout(xml);
+    layout.Begin({kSketchColumn, kTextWidth - kSketchColumn}, TableLines::None);
+    layout.Row();
+    layout.BeginBlockCell();
+    BeginParagraph(xml, "Caption");
+    AppendSketch(xml, page.sketch, serial);
+    EndParagraph(xml);
+    AppendParagraph(xml, "Caption", page.sketch.caption);
+    // The member's section under the bay, where the page has one.
+    if (!page.sectionSketch.marks.empty()) {
+        BeginParagraph(xml, "Caption");
+        AppendSketch(xml, page.sectionSketch, serial);
+        EndParagraph(xml);
+        AppendParagraph(xml, "Caption", page.sectionSketch.caption);
+    }
+    layout.EndBlockCell(false);
+    layout.BeginBlockCell();
+    AppendInputs(xml, page);
+    layout.EndBlockCell(true);
+    layout.End();
+}
+
+// "formula = numbers = result unit", and the clause.
+void AppendSteps(std::string& xml, const std::vector<Step>& steps) {
+    TableWriter table(xml);
+    table.Begin(ColumnWidths(kStepShares, 4, kTextWidth), TableLines::Dotted);
+    const RunLook look = Sized(kStepSize);
+    CellLook text;
+    text.run = look;
+    for (const Step& step : steps) {
+        table.Row();
+        table.Cell(step.formula, text);
+        table.Cell(step.numbers.empty() ? std::string() : "= " + step.numbers, text);
+        table.Cell("= " + step.result + (step.unit.empty() ? "" : " " + step.unit), Number(kStepSize));
+        table.Cell(step.clause, Clause());
+    }
+    table.End();
+}
+
+void AppendCriteria(std::string& xml, const CaseReport& c) {
+    TableWriter table(xml);
+    BeginTable(table, kCriteriaShares, c.criteriaColumns, c.criteriaColumnCount);
+    for (const CriterionRow& row : c.criteria) {
+        table.Row();
+        table.Cell(row.item);
+        table.Cell(row.value, Number());
+        table.Cell(row.limit, Number());
+        table.Cell(row.ratio, Number());
+        CellLook verdict;
+        verdict.run.bold = verdict.run.underline = !row.ok;
+        table.Cell(row.verdict, verdict);
+        table.Cell(row.clause, Clause());
+    }
+    table.End();
+}
+
+// Ok and Fail are conclusions in bold; Fail underlined too.
+void AppendProse(std::string& xml, const Paragraph& p) {
+    RunLook look;
+    look.underline = p.emphasis == Emphasis::Fail;
+    AppendParagraph(xml, p.emphasis == Emphasis::Note ? "Note" : "Conclusion", p.text, look);
+}
+
+void AppendParagraphs(std::string& xml, const std::vector<Paragraph>& paragraphs) {
+    for (const Paragraph& p : paragraphs) {
+        AppendProse(xml, p);
+    }
+}
+
+void AppendCase(std::string& xml, const CaseReport& c) {
+    AppendParagraph(xml, "Heading3", c.title);
+    AppendParagraphs(xml, c.lead);
+    if (c.calculated) {
+        AppendSteps(xml, c.steps);
+        // Tables next to each other would be one, the second's header lost in it.
+        AppendParagraph(xml, "Gap", "");
+        AppendCriteria(xml, c);
+    }
+    AppendParagraphs(xml, c.closing);
+}
+
+void AppendProperties(std::string& xml, const BayPage& page) {
+    TableWriter table(xml);
+    BeginTable(table, kPropertyShares, page.propertyColumns, page.propertyColumnCount);
+    for (const PropertyRow& row : page.properties) {
+        table.Row();
+        table.Cell(row.design);
+        if (row.cells.empty()) {
+            CellLook missing;
+            missing.span = page.propertyColumnCount - 1;
+            table.Cell(row.missing, missing);
+        }
+        for (const Cell& cell : row.cells) {
+            table.Cell(cell.text, cell.numeric ? Number() : CellLook());
+        }
+    }
+    table.End();
+}
+
+}  // namespace
+
+void AppendList(std::string& xml, const TextList& list, int numbering, bool keep) {
+    // On one page with what follows, up to the last item when `keep`.
+    const std::string lastProperties =
+        "<w:numPr><w:ilvl w:val=\"0\"/><w:numId w:val=\"" + std::to_string(numbering) + "\"/></w:numPr>";
+    const std::string properties = (keep ? "<w:keepNext/>" : "") + lastProperties;
+    BeginParagraph(xml, "Heading2");
+    AppendRun(xml, list.heading);
+    EndParagraph(xml);
+    for (int k = 0; k < list.count; ++k) {
+        BeginParagraph(xml, "ListItem", k + 1 < list.count ? properties : lastProperties);
+        AppendRun(xml, list.items[k]);
+        EndParagraph(xml);
+    }
+}
+
+void AppendPage(std::string& xml, const BayPage& page, int& serial) {
+    const std::string id = std::to_string(++serial);
+    BeginParagraph(xml, "Heading2", "<w:pageBreakBefore/>");
+    AppendAll(xml, {"<w:bookmarkStart w:id=\"", id, "\" w:name=\"", BookmarkName(page.anchor), "\"/>"});
+    AppendRun(xml, page.headingWord);
+    AppendTextRun(xml, page.title);
+    AppendRun(xml, page.lineNote);
+    AppendAll(xml, {"<w:bookmarkEnd w:id=\"", id, "\"/>"});
+    EndParagraph(xml);
+    AppendParagraph(xml, "ScopeLine", page.scopeLine);
+    AppendTop(xml, page, serial);
+    AppendParagraph(xml, "Heading3", page.stepsHeading);
+    AppendSteps(xml, page.steps);
+    if (page.design) {
+        AppendParagraph(xml, "Heading3", page.propertiesHeading);
+        AppendProperties(xml, page);
+        AppendProse(xml, page.adopted);
+        for (const CaseReport& c : page.cases) {
+            AppendCase(xml, c);
+        }
+    }
+}
