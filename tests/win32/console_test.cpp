@@ -134,15 +134,18 @@ TEST(Console, TheBatchFileInChineseFoldersWithSpaces) {
         std::vector<std::string> shown;
     } cases[] = {
         {"nothing dropped: what it is for", "", 2,
-         {"把柱撑的 CSV 文件拖到 bracing-check.bat 上：\n在它旁边写出结果 名称-results.csv 和计算书 名称-sheet.html。\n"
+         {"把柱撑的 CSV 文件拖到 bracing-check.bat 上：\n在它旁边写出结果 名称-results.csv 和计算书 名称-sheet.html、名称-sheet.docx。\n"
           "同一文件夹中有 project.txt 时，其第一行为计算书上的工程名称。\n"}},
         {"the bays", "二期 柱撑.csv", 0,
-         {"验算 \"二期 柱撑.csv\"\n已写入：" + where + "二期 柱撑-results.csv\n已写入：" + where + "二期 柱撑-sheet.html\n\n"}},
+         {"验算 \"二期 柱撑.csv\"\n已写入：" + where + "二期 柱撑-results.csv\n已写入：" + where + "二期 柱撑-sheet.html\n已写入：" + where +
+              "二期 柱撑-sheet.docx\n\n"}},
         {"its own results again: checked into themselves", "二期 柱撑-results.csv", 0,
          {"验算 \"二期 柱撑-results.csv\"\n" + where + "二期 柱撑-results.csv: N1、Nt1、Lx1、",
-          "\n已写入：" + where + "二期 柱撑-results.csv\n已写入：" + where + "二期 柱撑-sheet.html\n"}},
+          "\n已写入：" + where + "二期 柱撑-results.csv\n已写入：" + where + "二期 柱撑-sheet.html\n已写入：" +
+              where + "二期 柱撑-sheet.docx\n"}},
         {"a header that cannot be used: nothing written, nothing guessed", "表头不对.csv", 1,
-         {"\n未写入：" + where + "表头不对-results.csv（表头不可用）\n未写入：" + where + "表头不对-sheet.html（表头不可用）\n\n"}},
+         {"\n未写入：" + where + "表头不对-results.csv（表头不可用）\n未写入：" + where + "表头不对-sheet.html（表头不可用）\n未写入：" + where +
+              "表头不对-sheet.docx（表头不可用）\n\n"}},
     };
     std::string firstResults;
     for (const auto& c : cases) {
