@@ -21,7 +21,7 @@ namespace {
 // The sheet of `bays`, written through a spool as the program does, and
 // parsed; the test fails where it is not well-formed.
 Element Sheet(const std::vector<ExampleBay>& bays, std::string_view project = "P") {
-    const ReportHeading heading{project, "bays.csv", "2024-05-31", "9.99"};
+    const ReportHeading heading{project, "GJ-7", "bays.csv", "2024-05-31", "9.99"};
     std::FILE* file = std::tmpfile();
     std::FILE* spool = std::tmpfile();
     EXPECT_TRUE(file != nullptr && spool != nullptr);
@@ -95,8 +95,11 @@ TEST(Sheet, EveryTextFromTheInputIsValidVisibleAndIsolated) {
         EXPECT_EQ(sheet.All("h1")[0]->text, "柱间支撑计算书") << c.why;
     }
     const Element sheet = Sheet({kWorked});
-    EXPECT_EQ(Rows(sheet, "meta"), (std::vector<std::string>{"工程名称|P", "输入文件|bays.csv", "计算日期|2024-05-31",
-                                                            "计算程序|柱间支撑计算(验算)程序 bracing-check V9.99"}));
+    EXPECT_EQ(Rows(sheet, "meta"),
+              (std::vector<std::string>{"工程名称|P", "工程编号|GJ-7", "计算日期|2024-05-31",
+                                        "计算程序|柱间支撑计算(验算)程序 bracing-check V9.99", "输入文件|bays.csv"}));
+    // Four sign, the approver last.
+    EXPECT_EQ(Rows(sheet, "sign"), (std::vector<std::string>{"设计||日期|", "校对||日期|", "审核||日期|", "审定||日期|"}));
 }
 
 TEST(Sheet, SummaryLinksEveryPageAndEachPageHasItsParts) {
