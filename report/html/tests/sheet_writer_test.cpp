@@ -108,7 +108,12 @@ TEST(Sheet, SummaryLinksEveryPageAndEachPageHasItsParts) {
         const bool design = c.input.find(",section") != std::string::npos;
         const auto summary = sheet.All("table", "summary");
         ASSERT_EQ(summary.size(), 1u) << c.why;
-        const int columns = Width(*summary[0]->All("thead")[0]->All("tr")[0]);
+        const Element& head = *summary[0]->All("thead")[0]->All("tr")[0];
+        const int columns = Width(head);
+        // Headed as the CSV's --header zh heads the same results.
+        EXPECT_EQ(head.Cells(), design ? "|行|柱撑|H (m)|B (m)|拉杆截面|拉杆验算比|压杆截面|压杆验算比|采用设计|采用截面|每米重量(kg/m)|结论"
+                                       : "|行|柱撑|H (m)|B (m)|斜杆内力N1(kN)|拉应力f1(N/mm2)|稳定系数φ|压应力f2(N/mm2)")
+            << c.why;
         std::vector<std::string> links;
         std::size_t marked = 0;
         for (const Element* row : summary[0]->All("tbody")[0]->All("tr")) {
@@ -118,7 +123,7 @@ TEST(Sheet, SummaryLinksEveryPageAndEachPageHasItsParts) {
             for (const Element& cell : row->children) {
                 aligned += cell.Is("td", "num") ? "n" : cell.Is("td", "refused") ? "r" : "-";
             }
-            EXPECT_TRUE(aligned == "-nr" || aligned == "-n-nnr" || aligned == (design ? "-n-nn--n-" : "-n-nnnnnn"))
+            EXPECT_TRUE(aligned == "-nr" || aligned == "-n-nnr" || aligned == (design ? "-n-nn-n-n--n-" : "-n-nnnnnn"))
                 << c.why << ": " << aligned;
             const bool ng = row->Is("tr", "ng");
             EXPECT_EQ(row->children[0].text, ng ? "※" : "") << c.why;  // NG is marked, not only by colour
@@ -134,6 +139,8 @@ TEST(Sheet, SummaryLinksEveryPageAndEachPageHasItsParts) {
             ASSERT_GE(links.size(), ids.size()) << c.why << ": no link to " << ids.back();
             EXPECT_EQ(links[ids.size() - 1], "#" + ids.back()) << c.why;
             EXPECT_EQ(page->All("h2").size(), 1u) << c.why;
+            // The bay's name, its line in small print beside it.
+            EXPECT_EQ(page->All("h2")[0]->All("small", "line")[0]->text, "（第 " + ids.back().substr(4) + " 行）") << c.why;
             EXPECT_EQ(page->All("p", "scope-line").size(), 1u) << c.why;
             EXPECT_EQ(page->All("figure")[0]->All("svg").size(), 1u) << c.why;
             EXPECT_EQ(page->All("figcaption")[0]->text, "柱撑示意图（按比例）") << c.why;
