@@ -428,15 +428,25 @@ TEST(ReportModel, SketchIsDrawnToScaleWithItsDimensions) {
         }
         EXPECT_EQ(dimensions, 2) << why;  // H and B
     }
-    // The load as each check takes it: the design both forces the same way, the dialog as typed.
+    // The load a frame takes as each check takes it, with the step's numbers: the design both forces
+    // the same way, either way, so its arrow points both ways (W = 30, T = -20, n = 2: (30 + 20)/2 = 25);
+    // the dialog as typed, one way ((30 - 20)/2 = 5).
     ExampleBay opposed = kWorked;
     opposed.cells[3] = "-20";
     ExampleBay trial = kTrial;
     trial.cells[3] = "-20";
-    for (const auto& c : {std::make_pair(opposed, "|T|+|W| = 50.000 kN"), std::make_pair(trial, "T+W = 10.000 kN")}) {
-        const Sketch sketch = PageOf(c.first).sketch;
+    const struct {
+        ExampleBay bay;
+        const char* label;
+        long heads;
+    } loads[] = {{opposed, "P = (|W| + |T|)/n = 25.000 kN", 2}, {trial, "P = (W + T)/n = 5.000 kN", 1}};
+    for (const auto& c : loads) {
+        const Sketch sketch = PageOf(c.bay).sketch;
+        // Whole: it ends at the arrow's far end, with the sketch's width before it.
         EXPECT_TRUE(std::any_of(sketch.marks.begin(), sketch.marks.end(),
-                                [&](const SketchMark& m) { return m.text == c.second; })) << c.second;
+                                [&](const SketchMark& m) { return m.text == c.label && !m.squeezed; })) << c.label;
+        EXPECT_EQ(std::count_if(sketch.marks.begin(), sketch.marks.end(),
+                                [](const SketchMark& m) { return m.kind == MarkKind::Polygon; }), c.heads) << c.label;
     }
 }
 
