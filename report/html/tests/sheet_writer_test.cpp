@@ -167,6 +167,12 @@ TEST(Sheet, SummaryLinksEveryPageAndEachPageHasItsParts) {
         }
         EXPECT_EQ(ids, c.pages) << c.why;
         EXPECT_EQ(sheet.All("p", "count").size(), 1u) << c.why;
+        // A reviewer has no dialog to compare with: the basis says how φ is found, and what is not checked.
+        EXPECT_EQ(sheet.text.find("对话框"), std::string::npos) << c.why;
+        const std::string basis = sheet.All("ol")[0]->text;
+        for (const char* said : {"附录 D", "表 7.2.1-1", "λn = (λ/π)·√(fy/E)", "未验算连接与净截面"}) {
+            EXPECT_NE(basis.find(said), std::string::npos) << c.why << ": " << said;
+        }
         EXPECT_EQ(sheet.All("p", "incomplete").size(), c.incomplete ? 1u : 0u) << c.why;
         EXPECT_EQ(sheet.All("section", "closing").size(), 1u) << c.why;
         EXPECT_EQ(sheet.children[0].children.back().children.back().Attribute("class"), "closing keep") << c.why;
