@@ -67,11 +67,14 @@ bool IsOutputColumnName(std::string_view name) {
 }
 
 void AppendColumnHeading(std::string& line, const char* name, ColumnHeading heading) {
+    AppendCsvField(line, heading == ColumnHeading::Chinese ? ChineseColumnHeading(name) : name, false);
+}
+
+const char* ChineseColumnHeading(const char* name) {
     const std::string_view own = name;
     const auto found = std::find_if(std::begin(kOutputColumns), std::end(kOutputColumns),
                                     [own](const OutputColumn& column) { return own == column.name; });
-    const bool chinese = heading == ColumnHeading::Chinese && found != std::end(kOutputColumns);
-    AppendCsvField(line, chinese ? found->chinese : name, false);
+    return found != std::end(kOutputColumns) ? found->chinese : name;
 }
 
 bool ShownWithDesignCheck(const ResultRow& row) {

@@ -23,6 +23,10 @@ bool IsOutputColumnName(std::string_view name);
 // Appends the heading of the output column `name`, after a comma.
 void AppendColumnHeading(std::string& line, const char* name, ColumnHeading heading);
 
+// The Chinese heading of the output column `name`; `name` itself when the
+// checker writes no such column.
+const char* ChineseColumnHeading(const char* name);
+
 // Whether the dialog's result `row` is written beside the design check:
 // the forces and lengths. Its radii, stresses and u belong to the dialog's
 // own model (one i, limits 400 and 150, class b) and would sit beside

@@ -21,7 +21,7 @@ std::string LowerCase(std::string text) {
 const char* const kValueOptions[] = {"-o",        "--encoding", "--separator",    "--grade",
                                      "--min-leg", "--min-thickness", "--report",   "--project",
                                      "--method",  "--project-file",  "--lang",     "--header",
-                                     "--family",  "--gusset",        "--catalogue"};
+                                     "--family",  "--gusset",        "--catalogue",      "--number"};
 
 // A size in millimetres, 0 or more.
 bool ReadMillimetres(const std::string& value, double& mm) {
@@ -89,6 +89,8 @@ std::optional<CommandLineMistake> TakeValue(const std::string& option, const std
         path = option == "-o" && value == "-" ? std::string() : value;  // -o -: standard output
     } else if (option == "--project") {
         line.project = value;
+    } else if (option == "--number") {
+        line.number = value;
     } else if (option == "--lang") {
         if (!ReadChinese(value, chinese)) {
             return mistake(MessageId::LanguageTakes);

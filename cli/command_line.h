@@ -29,6 +29,7 @@ struct CommandLine {
     // --report, once for each format: the calc sheet; empty: none
     std::string reportPaths[kSheetFormatCount];
     std::string project;      // --project: the project the sheet names
+    std::string number;       // --number: the project's number on the sheet
     std::string cataloguePath;  // --catalogue: the sizes sizing may choose; empty: built-in
     std::string projectFile;  // --project-file: the file whose first line names it
     std::optional<Language> language;  // --lang; none: the system's

@@ -7,6 +7,7 @@
 #include "cli/command_line.h"
 #include "cli/sheet_formats.h"
 #include "cli/file_identity.h"
+#include "cli/file_name.h"
 #include "cli/project_file.h"
 #include "cli/replacing_file.h"
 #include "cli/run_date.h"
@@ -223,7 +224,10 @@ int CheckFiles(const CommandLine& line, Language language, bool inPlace, Replaci
     const std::string date = RunDate();
     ReportHeading heading;
     heading.project = project;
-    heading.inputName = names.input;
+    heading.number = line.number;
+    // The folder is the user's machine's, not the project's.
+    const std::string inputName = names.input.substr(line.path.empty() ? 0 : FileNameStart(names.input));
+    heading.inputName = inputName;
     heading.date = date;
     heading.version = BRACING_VERSION_TEXT;
     SheetFormats formats(names.sheet);

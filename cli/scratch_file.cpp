@@ -1,5 +1,6 @@
 #include "cli/scratch_file.h"
 
+#include "cli/file_name.h"
 #include "cli/scratch_cleanup.h"
 
 #include <algorithm>
@@ -19,8 +20,6 @@
 #include <windows.h>
 
 namespace {
-
-constexpr char kSeparators[] = "/\\:";
 
 std::size_t NameLength(const std::string& name) { return WidePath(name).size(); }
 std::size_t NameMax(const std::string&) { return MAX_PATH - 5; }  // 255 UTF-16 units
@@ -88,8 +87,6 @@ std::vector<std::string> NamesStartingWith(const std::string& folder, const std:
 #include <unistd.h>
 
 namespace {
-
-constexpr char kSeparators[] = "/";
 
 std::size_t NameLength(const std::string& name) { return name.size(); }
 
@@ -182,7 +179,7 @@ void RemoveAbandoned(const OwnNames& names) {
 }  // namespace
 
 OwnNames::OwnNames(const std::string& target) {
-    const std::size_t nameStart = target.find_last_of(kSeparators) + 1;  // 0 when there is no folder
+    const std::size_t nameStart = FileNameStart(target);
     folder = target.substr(0, nameStart);
     std::size_t dot = target.rfind('.');
     if (dot == std::string::npos || dot <= nameStart) {

@@ -154,6 +154,7 @@ const char kHelp[] =
     "                      --report: \"written: FILE\" or \"not written: FILE\n"
     "                      (why)\".\n"
     "  --project NAME      The project the calc sheet names.\n"
+    "  --number TEXT       The project's number on the calc sheet.\n"
     "  --project-file FILE The project's name from the first line of FILE (UTF-8\n"
     "                      or GBK); not with --project.\n"
     "  --header zh|en      The result columns under Chinese names with units\n"

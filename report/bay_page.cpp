@@ -75,10 +75,10 @@ bool BuildBayPage(const CheckedRow& bay, BayPage& page) {
     page.lineNote = bay.name.empty() ? std::string() : "（第 " + std::to_string(bay.line) + " 行）";
     page.scopeLine = kScopeLine;
     page.design = bay.design != nullptr;
-    BuildBaySketch(bay.inputs, page.design, page.sketch);
+    BuildBaySketch(bay.inputs, bay.results, page.design, page.sketch);
     page.inputsHeading = "基本数据";
     BuildInputs(bay, page.inputs);
-    page.stepsHeading = page.design ? "内力与计算长度" : "计算过程（与对话框相同）";
+    page.stepsHeading = page.design ? "内力与计算长度" : "计算过程（按试算截面 A、i）";
     BuildCoreSteps(bay.inputs, bay.results, !page.design, page.steps);
     page.sectionSketch.marks.clear();
     if (page.design) {

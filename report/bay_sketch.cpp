@@ -1,5 +1,6 @@
 #include "report/bay_sketch.h"
 
+#include "report/core_steps.h"
 #include "report/report_numbers.h"
 #include "report/sketch_marks.h"
 
@@ -27,13 +28,25 @@ void Dimension(Sketch& sketch, double x1, double y1, double x2, double y2) {
     AddLine(sketch, "tick", x2 - 4.0, y2 + 4.0, x2 + 4.0, y2 - 4.0);
 }
 
+// An arrow head, its tip at `xTip` and `length` long towards its line.
+void Head(Sketch& sketch, double xTip, double length, double y) {
+    SketchMark head;
+    head.kind = MarkKind::Polygon;
+    head.style = "load";
+    const double xs[3] = {xTip, xTip + length, xTip + length};
+    const double ys[3] = {y, y - 5.0, y + 5.0};
+    std::copy(xs, xs + 3, head.x);
+    std::copy(ys, ys + 3, head.y);
+    sketch.marks.push_back(head);
+}
+
 std::string Quantity(const char* symbol, double value, const char* unit) {
     return std::string(symbol) + " = " + Number(value, 3) + " " + unit;
 }
 
 }  // namespace
 
-void BuildBaySketch(const BracingInputs& inputs, bool eitherWay, Sketch& sketch) {
+void BuildBaySketch(const BracingInputs& inputs, const BracingResults& results, bool eitherWay, Sketch& sketch) {
     const double ratio = inputs.B / inputs.H;  // width over height
     const bool toScale = ratio >= 1.0 / kMaxAspect && ratio <= kMaxAspect;
     const double aspect = std::isnan(ratio) ? 1.0 : std::clamp(ratio, 1.0 / kMaxAspect, kMaxAspect);
@@ -55,19 +68,15 @@ void BuildBaySketch(const BracingInputs& inputs, bool eitherWay, Sketch& sketch)
     AddLine(sketch, "diagonal", x0, yBase, x1, yTop);
     AddLine(sketch, "diagonal", x0, yTop, x1, yBase);
 
-    // The load, pushing on the top right node.
-    AddLine(sketch, "load", x1 + 80.0, yTop, x1 + 14.0, yTop);
-    SketchMark head;
-    head.kind = MarkKind::Polygon;
-    head.style = "load";
-    const double xs[3] = {x1 + 4.0, x1 + 16.0, x1 + 16.0};
-    const double ys[3] = {yTop, yTop - 5.0, yTop + 5.0};
-    std::copy(xs, xs + 3, head.x);
-    std::copy(ys, ys + 3, head.y);
-    sketch.marks.push_back(head);
-    AddLabel(sketch, x1 + 8.0, yTop - 9.0, "start",
-          eitherWay ? Quantity("|T|+|W|", std::fabs(inputs.W) + std::fabs(inputs.T), "kN")
-                    : Quantity("T+W", inputs.W + inputs.T, "kN"));
+    // The load, pushing on the top right node; pulling too where it reverses.
+    const double xFar = x1 + 80.0;
+    AddLine(sketch, "load", eitherWay ? xFar - 2.0 : xFar, yTop, x1 + 14.0, yTop);
+    Head(sketch, x1 + 4.0, 12.0, yTop);
+    if (eitherWay) {
+        Head(sketch, xFar + 10.0, -12.0, yTop);
+    }
+    // Above the arrow, ending at its far end: the formula is long.
+    AddLabel(sketch, xFar + 10.0, yTop - 16.0, "end", LoadText(results, !eitherWay));
 
     // H on the left, B below.
     const double xDim = x0 - 40.0;

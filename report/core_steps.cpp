@@ -22,11 +22,12 @@ std::string In(double value) { return Number(value, 3); }
 
 // The dialog adds the forces as typed; the design takes wind and crane
 // braking acting the same way, each in either direction.
+const char* LoadFormula(bool trialSection) { return trialSection ? "P = (W + T)/n" : "P = (|W| + |T|)/n"; }
+
 Step LoadStep(const BracingInputs& in, const std::string& P, bool trialSection) {
-    if (trialSection) {
-        return {"P = (W + T)/n", "(" + In(in.W) + " + " + In(in.T) + ") / " + In(in.n), P, "kN", ""};
-    }
-    return {"P = (|W| + |T|)/n", "(|" + In(in.W) + "| + |" + In(in.T) + "|) / " + In(in.n), P, "kN", ""};
+    const std::string bar = trialSection ? "" : "|";
+    return {LoadFormula(trialSection),
+            "(" + bar + In(in.W) + bar + " + " + bar + In(in.T) + bar + ") / " + In(in.n), P, "kN", ""};
 }
 
 }  // namespace
@@ -37,6 +38,10 @@ std::string UnitText(const char* unit) {
         text.replace(text.size() - 1, 1, "²");
     }
     return text;
+}
+
+std::string LoadText(const BracingResults& r, bool trialSection) {
+    return std::string(LoadFormula(trialSection)) + " = " + Result(r, &BracingResults::P) + " kN";
 }
 
 void BuildCoreSteps(const BracingInputs& in, const BracingResults& r, bool trialSection,

@@ -14,6 +14,9 @@
 void BuildCoreSteps(const BracingInputs& in, const BracingResults& r, bool trialSection,
                     std::vector<Step>& steps);
 
+// The load a frame takes, as its step gives it: "P = (|W| + |T|)/n = 25.000 kN".
+std::string LoadText(const BracingResults& r, bool trialSection);
+
 // "cm2" as "cm²": the dialog's units, typeset.
 std::string UnitText(const char* unit);
 

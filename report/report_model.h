@@ -32,8 +32,8 @@ struct TitleRow {
 struct TitleBlock {
     std::string_view project;  // as given; may be empty
     const char* title;         // of the sheet
-    TitleRow rows[4];          // project, input file, date, program and version
-    const char* signatures[3]; // roles that sign, each beside a date
+    TitleRow rows[5];          // project, its number, date, program and version, input file
+    const char* signatures[4]; // roles that sign, each beside a date
     const char* dateLabel;
     TextList basis;            // the design basis
     const char* summaryHeading;

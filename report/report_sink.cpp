@@ -12,7 +12,7 @@ bool ReportSink::Begin(const BayLayout& layout) {
 
 bool ReportSink::Add(const CheckedRow& bay) {
     ++counts_[static_cast<int>(Outcome(bay))];
-    BuildSummaryRow(bay, row_);
+    BuildSummaryRow(bay, designCheck_, row_);
     renderer_.AddSummaryRow(row_);
     if (BuildBayPage(bay, page_)) {
         renderer_.AddPage(page_);
@@ -22,7 +22,7 @@ bool ReportSink::Add(const CheckedRow& bay) {
 
 void ReportSink::LeaveOut(const Problem& problem) {
     unreadLines_ += problem.toLine - problem.line + 1;
-    BuildLeftOutRow(problem.line, problem.toLine, ProblemText(problem, kSheetLanguage), row_);
+    BuildLeftOutRow(problem.line, problem.toLine, ProblemText(problem, kSheetLanguage), designCheck_, row_);
     renderer_.AddSummaryRow(row_);
 }
 

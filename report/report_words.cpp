@@ -2,6 +2,11 @@
 
 namespace {
 
+// What no run checks: on every bay's page and in both bases.
+const char kNotChecked[] =
+    "本计算书未验算连接与净截面，未考虑抗震验算，未作荷载组合（W、T 按输入的设计值），"
+    "详见末页“适用范围”。";
+
 const char* const kDesignBasisItems[] = {
     "GB 50017-2017《钢结构设计标准》：强度设计值 表 4.4.1（Q355 按 GB 55006-2021，"
     "与表 4.4.1 中 Q345 相同）、表 4.4.3（无缝钢管）；截面强度 7.1.1、表 7.1.3；稳定 7.2.1，"
@@ -17,9 +22,8 @@ const char* const kDesignBasisItems[] = {
     "无缝钢管；圆钢（只能受拉）。稳定系数 φ 按附录 D 的公式计算：单角钢 "
     "Q235 取 b 类截面，Q345、Q355 取 a 类截面（表 7.2.1-1，轧制等边角钢）；双角钢取 b 类，"
     "无缝钢管取 a 类。"
-    "正则化长细比取 λn = λ·√(fy/235)/93.014，即 2003 版规范的归一化（π 取精确值），"
-    "与对话框程序相同；2017 版附录 D 的 φ 表在其 251 个值中有 49 个比此式所得低，"
-    "相差不超过 0.001。",
+    "正则化长细比 λn = (λ/π)·√(fy/E)，E = 206000 N/mm²，即 λn = λ·√(fy/235)/93.014；"
+    "附录 D 的 φ 表在其 251 个值中有 49 个比此式所得低，相差不超过 0.001。",
     "压杆平面外计算长度取 0.7·L（另一斜杆不受力时的情形）；一拉一压时 7.4.2 允许取 0.5·L，"
     "故偏于安全。单边连接的单角钢交叉斜杆由 7.4.2 第 2 款按 7.6.2 取等效长细比 λ0"
     "（另杆受拉 αe = 0.75，μu = 0.5，l1 = l/2），φ 取 λ2 与 λ0·εk 中较大者。"
@@ -30,14 +34,17 @@ const char* const kDesignBasisItems[] = {
     "至少 2 块）。无缝钢管：强度设计值按表 4.4.3，径厚比 D/t ≤ 100εk²（7.3.1 第 6 款）。"
     "圆钢：张紧的圆钢不受表 7.4.7 的容许长细比限制（该表“除张紧的圆钢外”），长细比仅供参考。",
     "判断用未经舍入的数值，表中数字为舍入后的显示值。",
+    kNotChecked,
 };
 
 const char* const kDialogBasisItems[] = {
-    "GB 50017-2017《钢结构设计标准》：稳定系数按附录 D 的公式，b 类截面。",
+    "GB 50017-2017《钢结构设计标准》：稳定系数 φ 按附录 D 的公式计算，取 b 类截面（表 7.2.1-1）。"
+    "正则化长细比 λn = (λ/π)·√(fy/E)，未给钢号，取 fy = 235 N/mm²、E = 206000 N/mm²，即 λn = λ/93.014；"
+    "附录 D 的 φ 表在其 251 个值中有 49 个比此式所得低，相差不超过 0.001。",
     "需要回转半径按容许长细比 400（拉杆）和 150（压杆）计算；截面积 A 与回转半径 i "
-    "为输入的试算值。与对话框程序的计算和显示相同。",
-    "正则化长细比取 λn = λ/93.014（2003 版规范的归一化，π 取精确值）；"
-    "2017 版附录 D 的 φ 表在其 251 个值中有 49 个比此式所得低，相差不超过 0.001。",
+    "为输入的试算值。应力 f1、f2 只作计算，未与强度设计值比较，不作是否满足的判断；"
+    "未验算截面的宽厚比及单边连接的折减。",
+    kNotChecked,
 };
 
 const char* const kScopeItems[] = {
@@ -59,9 +66,7 @@ constexpr TextList List(const char* heading, const char* const (&items)[Count]) 
 const char* const kSheetTitle = "柱间支撑计算书";
 const TextList kDesignBasis = List("设计依据", kDesignBasisItems);
 const TextList kDialogBasis = List("设计依据", kDialogBasisItems);
-const char* const kScopeLine =
-    "本计算书未验算连接与净截面，未考虑抗震验算，未作荷载组合（W、T 按输入的设计值），"
-    "详见末页“适用范围”。";
+const char* const kScopeLine = kNotChecked;
 const TextList kScopeInFull = List("适用范围", kScopeItems);
 
 const char* const kCriteriaColumns[kCriteriaColumnCount] = {"验算项目", "计算值", "限值",

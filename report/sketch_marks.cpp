@@ -41,7 +41,10 @@ void AddLabel(Sketch& sketch, double x, double y, const char* anchor, std::strin
     const double along = upwards ? y : x;  // where the text runs from
     const double edge = upwards ? sketch.height : sketch.width;
     const bool middle = std::strcmp(anchor, "middle") == 0;
-    const double room = middle ? 2.0 * std::min(along, edge - along) : edge - along;
+    // An end-anchored label runs back towards the origin.
+    const double room = middle                              ? 2.0 * std::min(along, edge - along)
+                        : std::strcmp(anchor, "end") == 0 ? along
+                                                            : edge - along;
     SketchMark mark;
     mark.kind = MarkKind::Label;
     mark.x[0] = x;

@@ -12,44 +12,54 @@
 
 namespace {
 
-// Those after the bay's name, H and B: the adopted case, its section,
-// ratio and ok; or, without sections, N1, f1, u and f2.
-constexpr int kResultColumns = 4;
-// The results a summary line shows of the dialog's fifteen.
-const char* const kDialogSymbols[kResultColumns] = {"N1", "f1", "u", "f2"};
-
+// The cell of output column `name` of whichever case's columns hold it.
 template <int Count>
-std::string DesignCell(const DesignColumn (&columns)[Count], const char* name, const DesignCase& c) {
+bool AddCaseCell(std::vector<Cell>& cells, const DesignColumn (&columns)[Count], const char* name,
+                 const DesignCase& c) {
     for (const DesignColumn& column : columns) {
         if (std::strcmp(column.name, name) == 0) {
-            return DesignCellText(column, c.section, c.check);
+            cells.push_back({DesignCellText(column, c.section, c.check), column.kind == DesignCell::Number});
+            return true;
         }
     }
-    return std::string();
+    return false;
 }
 
-// The adopted design: which case, its section, its ratio, and ok.
-void AddAdoptedCells(std::vector<Cell>& cells, const BayDesign& d) {
-    const DesignCase* adopted = d.Adopted();
-    const char* which = d.adopted == AdoptedCase::Tension       ? "按拉杆"
-                        : d.adopted == AdoptedCase::Compression ? "按压杆"
-                                                                : "无";
-    std::string section;
-    std::string ratio;
-    if (adopted != nullptr) {
-        section = DesignCell(kTensionColumns, "section1", *adopted);
-        ratio = d.adopted == AdoptedCase::Tension ? DesignCell(kTensionColumns, "ratio1", *adopted)
-                                                  : DesignCell(kCompressionColumns, "ratio2", *adopted);
+void AddAdoptedCell(std::vector<Cell>& cells, const char* name, const BayDesign& d) {
+    if (std::strcmp(name, "adopted") == 0) {
+        // The sheet's words, not the CSV's tension and compression.
+        cells.push_back({d.adopted == AdoptedCase::Tension       ? "按拉杆"
+                         : d.adopted == AdoptedCase::Compression ? "按压杆"
+                                                                 : "无",
+                         false});
+        return;
     }
-    cells.push_back({which, false});
-    cells.push_back({std::move(section), false});
-    cells.push_back({std::move(ratio), true});
-    cells.push_back({VerdictText(adopted != nullptr), false});
+    for (const AdoptedColumn& column : kAdoptedColumns) {
+        if (std::strcmp(column.name, name) == 0) {
+            Cell cell{"", std::strcmp(name, "mass") == 0};
+            column.append(cell.text, d);
+            cells.push_back(std::move(cell));
+        }
+    }
+}
+
+// Each case's section and ratio, then the adopted design, its mass and ok.
+void AddDesignCells(std::vector<Cell>& cells, const BayDesign& d) {
+    for (const char* name : kDesignSummaryColumns) {
+        if (!AddCaseCell(cells, kTensionColumns, name, d.tension) &&
+            !AddCaseCell(cells, kCompressionColumns, name, d.compression)) {
+            AddAdoptedCell(cells, name, d);
+        }
+    }
+}
+
+int ResultColumns(bool designCheck) {
+    return designCheck ? kDesignSummaryColumnCount : kDialogSummaryColumnCount;
 }
 
 void AddDialogCells(std::vector<Cell>& cells, const BracingResults& r) {
     for (const ResultRow& row : kResultRows) {
-        for (const char* symbol : kDialogSymbols) {
+        for (const char* symbol : kDialogSummaryColumns) {
             if (std::strcmp(row.symbol, symbol) == 0) {
                 cells.push_back({ResultNumber(row, r), true});
             }
@@ -58,6 +68,10 @@ void AddDialogCells(std::vector<Cell>& cells, const BracingResults& r) {
 }
 
 }  // namespace
+
+const char* const kDesignSummaryColumns[kDesignSummaryColumnCount] = {
+    "section1", "ratio1", "section2", "ratio2", "adopted", "adopted_section", "mass", "ok"};
+const char* const kDialogSummaryColumns[kDialogSummaryColumnCount] = {"N1", "f1", "u", "f2"};
 
 BayOutcome Outcome(const CheckedRow& bay) {
     if (bay.refusal.Any()) {
@@ -76,7 +90,7 @@ Text BayTitle(const CheckedRow& bay) {
     return {std::string(bay.name), true};
 }
 
-void BuildSummaryRow(const CheckedRow& bay, SummaryRow& row) {
+void BuildSummaryRow(const CheckedRow& bay, bool designCheck, SummaryRow& row) {
     const BayOutcome outcome = Outcome(bay);
     row = SummaryRow();
     row.marked = outcome == BayOutcome::Failed;
@@ -90,22 +104,22 @@ void BuildSummaryRow(const CheckedRow& bay, SummaryRow& row) {
     row.B = TrimCellSpace(bay.cells[1]);
     if (outcome == BayOutcome::Refused) {
         row.note = RefusalText(bay.refusal, kSheetLanguage);
-        row.noteColumns = kResultColumns;
+        row.noteColumns = ResultColumns(designCheck);
     } else if (bay.design != nullptr) {
-        AddAdoptedCells(row.results, *bay.design);
+        AddDesignCells(row.results, *bay.design);
     } else {
         AddDialogCells(row.results, bay.results);
     }
 }
 
-void BuildLeftOutRow(long fromLine, long toLine, std::string_view reason, SummaryRow& row) {
+void BuildLeftOutRow(long fromLine, long toLine, std::string_view reason, bool designCheck, SummaryRow& row) {
     row = SummaryRow();
     row.marked = true;
     row.lines = fromLine == toLine ? std::to_string(fromLine)
                                    : std::to_string(fromLine) + " 至 " + std::to_string(toLine);
     row.notePrefix = "未读入：";
     row.note = reason;
-    row.noteColumns = 3 + kResultColumns;  // the name, H and B too
+    row.noteColumns = 3 + ResultColumns(designCheck);  // the name, H and B too
 }
 
 SummaryEnd BuildSummaryEnd(const long (&counts)[kBayOutcomeCount], long unreadLines, bool designCheck) {

@@ -9,7 +9,8 @@
 
 struct ReportHeading {
     std::string_view project;    // --project; may be empty
-    std::string_view inputName;  // the input file as named, or how standard input is called
+    std::string_view number;     // --number, the project's; may be empty
+    std::string_view inputName;  // the input file without its folder, or how standard input is called
     std::string_view date;       // of the run, e.g. 2024-05-31
     std::string_view version;    // of the program, e.g. 0.01
 };

@@ -132,7 +132,7 @@ TEST(RunCheck, HelpAndByteOrderMarkThroughTheProgram) {
             EXPECT_EQ(run.out, text) << option;
         }
         for (const char* listed : {" -h,", " --  ", " -o ", "--encoding utf-8|gbk|utf-16", "--separator ,|;|tab",
-                                   " --bom ", "--no-bom", "--report ", "--project ", "--project-file ", "--lang zh|en",
+                                   " --bom ", "--no-bom", "--report ", "--project ", "--number ", "--project-file ", "--lang zh|en",
                                    "--header zh|en", "  2  ", "130", ".docx", "-o - ", "--method ", "--heavy-cranes",
                                    "--strict-slenderness", "lambda_phi2", "adopted_section", "柱撑高度", help.exitStatus}) {
             EXPECT_NE(text.find(listed), std::string::npos) << help.lang << ": " << listed;
@@ -467,9 +467,10 @@ TEST(RunCheck, TheSheetsAreReplacedOnlyByARunThatGotThrough) {
     const Case cases[] = {
         {"a run that succeeds", kInput + "\"x\",0,8,2,20,30,12,3\n", 0,
          "written: " + csv + "\nwritten: " + sheet + "\nwritten: " + docx + "\n",
-         {"P &lt;1&gt;\u2069 柱间支撑计算书</title>", "<bdi>run_check_test_bays.csv</bdi>", "id=\"bay-2\"",
+         // The input named by its folder is shown by its name alone.
+         {"P &lt;1&gt;\u2069 柱间支撑计算书</title>", "<td><bdi>run_check_test_bays.csv</bdi>", "<bdi>GJ-7</bdi>", "id=\"bay-2\"",
           "参数不能为负数和零</bdi>", "</html>\n"},
-         {"PK\x03\x04", "word/document.xml", "\u2068P &lt;1&gt;\u2069", "\u2068run_check_test_bays.csv\u2069",
+         {"PK\x03\x04", "word/document.xml", "\u2068P &lt;1&gt;\u2069", ">\u2068run_check_test_bays.csv\u2069", "\u2068GJ-7\u2069",
           "w:name=\"bay_2\"", "</w:document>"}},
         {"a header that cannot be used", "H,B\n6,8\n", 1,
          "not written: " + csv + " (no usable header)\nnot written: " + sheet + " (no usable header)\nnot written: " +
@@ -482,7 +483,8 @@ TEST(RunCheck, TheSheetsAreReplacedOnlyByARunThatGotThrough) {
         }
         WriteFile("run_check_test_bays.csv", c.input);
         const ProgramRun run = RunProgram(
-            {"-o", csv, "--report", docx, "--report", sheet, "--project", "P <1>", "run_check_test_bays.csv"}, "");
+            {"-o", csv, "--report", docx, "--report", sheet, "--project", "P <1>", "--number", "GJ-7", "./run_check_test_bays.csv"},
+            "");
         EXPECT_EQ(run.exit, c.exit) << c.why;
         EXPECT_EQ(run.err.substr(run.err.size() - std::min(run.err.size(), c.err.size())), c.err) << c.why;
         for (const auto& written : {std::make_pair(ReadFile(sheet), c.inSheet), std::make_pair(ReadFile(docx), c.inDocx)}) {

@@ -19,6 +19,8 @@ constexpr int kSketchColumn = 4535 + 170;  // 80 mm and 3 mm
 // 9.5 pt for the steps, 8.5 pt for clauses, in half-points.
 constexpr int kStepSize = 19;
 constexpr int kClauseSize = 17;
+// The line under a bay's name, in small print after it: 9 pt.
+constexpr int kLineNoteSize = 18;
 
 RunLook Sized(int halfPoints) {
     RunLook look;
@@ -192,7 +194,7 @@ void AppendPage(std::string& xml, const BayPage& page, int& serial) {
     AppendAll(xml, {"<w:bookmarkStart w:id=\"", id, "\" w:name=\"", BookmarkName(page.anchor), "\"/>"});
     AppendRun(xml, page.headingWord);
     AppendTextRun(xml, page.title);
-    AppendRun(xml, page.lineNote);
+    AppendRun(xml, page.lineNote, Sized(kLineNoteSize));
     AppendAll(xml, {"<w:bookmarkEnd w:id=\"", id, "\"/>"});
     EndParagraph(xml);
     AppendParagraph(xml, "ScopeLine", page.scopeLine);

@@ -11,8 +11,10 @@ namespace {
 
 constexpr std::size_t kCopyBlock = std::size_t{1} << 16;
 
-// The summary's columns in proportion, the mark's first; 9 pt.
-const std::vector<int> kSummaryShares = {4, 9, 36, 12, 12, 18, 16, 12, 10};
+// The summary's columns in proportion, the mark's first, with sections
+// and without; 9 pt.
+const std::vector<int> kDesignSummaryShares = {4, 5, 16, 6, 6, 13, 8, 13, 8, 9, 13, 10, 6};
+const std::vector<int> kDialogSummaryShares = {4, 9, 36, 12, 12, 18, 16, 12, 10};
 constexpr int kSummarySize = 18;
 const char* const kMarkedFill = "DDDDDD";
 // The title block: labels 25 mm wide; roles and dates 12 mm, 9 mm rows.
@@ -71,7 +73,8 @@ void DocxSheet::Begin(const TitleBlock& title) {
     AppendList(xml_, title.basis, kBasisList);
     AppendParagraph(xml_, "Heading2", title.summaryHeading);
     const std::size_t columns = title.summaryColumns.size() + 1;
-    summary_.Begin(ColumnWidths(kSummaryShares, columns, kTextWidth), TableLines::Grid);
+    const std::vector<int>& shares = columns == kDesignSummaryShares.size() ? kDesignSummaryShares : kDialogSummaryShares;
+    summary_.Begin(ColumnWidths(shares, columns, kTextWidth), TableLines::Grid);
     summary_.Row(true);
     CellLook head = HeadCell();
     head.run.halfPoints = kSummarySize;

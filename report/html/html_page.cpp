@@ -160,7 +160,9 @@ void AppendPage(std::string& html, const BayPage& page) {
     html += "<section class=\"bay\" id=\"" + page.anchor + "\">\n<h2>";
     AppendPlain(html, page.headingWord);
     AppendText(html, page.title);
-    AppendPlain(html, page.lineNote);
+    if (!page.lineNote.empty()) {
+        AppendCell(html, "small", page.lineNote, " class=\"line\"");
+    }
     html += "</h2>\n";
     AppendCell(html, "p", page.scopeLine, " class=\"scope-line\"");
     html += "\n<div class=\"top\">\n";

@@ -32,6 +32,9 @@ tr, figure, .keep { break-inside: avoid; page-break-inside: avoid; }
 .sign td { border: none; border-bottom: 0.5pt solid #000; height: 9mm; }
 .summary td, .summary th { font-size: 9pt; }
 .summary .mark { width: 4mm; text-align: center; font-weight: bold; }
+/* The program's results keep to a line; the input's texts may wrap. */
+.summary td:nth-child(n+6) { white-space: nowrap; }
+.summary td.refused { white-space: normal; }
 tr.ng td { font-weight: bold; background: #ddd; }
 tr.ng, th { -webkit-print-color-adjust: exact; print-color-adjust: exact; }
 .fail { font-weight: bold; text-decoration: underline; }
@@ -39,6 +42,7 @@ tr.ng, th { -webkit-print-color-adjust: exact; print-color-adjust: exact; }
 .incomplete { font-weight: bold; border: 1pt solid #000; padding: 1mm 2mm; }
 section.bay { break-before: page; page-break-before: always; }
 .bay h2 { margin-top: 0; }
+h2 small.line { font-size: 9pt; font-weight: normal; }
 .scope-line { font-size: 8.5pt; border: 0.5pt solid #444; padding: 1mm 2mm; margin: 0 0 3mm; }
 .top { display: flex; gap: 5mm; align-items: flex-start; }
 .top figure { margin: 0; flex: 0 0 85mm; }

@@ -428,15 +428,25 @@ TEST(ReportModel, SketchIsDrawnToScaleWithItsDimensions) {
         }
         EXPECT_EQ(dimensions, 2) << why;  // H and B
     }
-    // The load as each check takes it: the design both forces the same way, the dialog as typed.
+    // The load a frame takes as each check takes it, with the step's numbers: the design both forces
+    // the same way, either way, so its arrow points both ways (W = 30, T = -20, n = 2: (30 + 20)/2 = 25);
+    // the dialog as typed, one way ((30 - 20)/2 = 5).
     ExampleBay opposed = kWorked;
     opposed.cells[3] = "-20";
     ExampleBay trial = kTrial;
     trial.cells[3] = "-20";
-    for (const auto& c : {std::make_pair(opposed, "|T|+|W| = 50.000 kN"), std::make_pair(trial, "T+W = 10.000 kN")}) {
-        const Sketch sketch = PageOf(c.first).sketch;
+    const struct {
+        ExampleBay bay;
+        const char* label;
+        long heads;
+    } loads[] = {{opposed, "P = (|W| + |T|)/n = 25.000 kN", 2}, {trial, "P = (W + T)/n = 5.000 kN", 1}};
+    for (const auto& c : loads) {
+        const Sketch sketch = PageOf(c.bay).sketch;
+        // Whole: it ends at the arrow's far end, with the sketch's width before it.
         EXPECT_TRUE(std::any_of(sketch.marks.begin(), sketch.marks.end(),
-                                [&](const SketchMark& m) { return m.text == c.second; })) << c.second;
+                                [&](const SketchMark& m) { return m.text == c.label && !m.squeezed; })) << c.label;
+        EXPECT_EQ(std::count_if(sketch.marks.begin(), sketch.marks.end(),
+                                [](const SketchMark& m) { return m.kind == MarkKind::Polygon; }), c.heads) << c.label;
     }
 }
 
@@ -534,6 +544,7 @@ TEST(ReportModel, SummaryListsEveryBayAndEveryLineLeftOut) {
         const char* why;
         std::string input;
         std::vector<std::string> rows;  // mark|lines|title|H|B|results|note
+        int results;                    // columns after H and B
         std::string count;
         bool incomplete;
         std::size_t pages;
@@ -541,16 +552,21 @@ TEST(ReportModel, SummaryListsEveryBayAndEveryLineLeftOut) {
     const Case cases[] = {
         {"a refused bay has a line and no page; NG is marked, not only by colour",
          header + "ok,6,8,2,20,30,\nzero,0,8,2,20,30,\nng,6,8,2,20,30,L63x6\n",
-         {"|2|ok|6|8|按拉杆|L110x7|0.976|OK", "|3|zero|0|8|参数不能为负数和零", "※|4|ng|6|8|无|||NG"},
+         // Each case sizes its own section; the given L63x6 fails both, its ratios show by how much.
+         {"|2|ok|6|8|L110x7|0.976|L150x8|0.830|按拉杆|L110x7|11.900|OK", "|3|zero|0|8|参数不能为负数和零",
+          "※|4|ng|6|8|L63x6|1.728|L63x6|2.688|无|||NG"},
+         8,
          "共 3 行：满足 1 个，不满足 1 个（※，NG），未计算 1 个（参数有误，无计算页），未读入 0 行。", false, 2},
         {"rows of the wrong width and an unclosed quote: the lines standard error names",
          header + "ok,6,8,2,20,30,\nwide,6,8,2,20,30,,x\nzero,0,8,2,20,30,\n\"open,6,8,2,20,30,\nx,6,8,2,20,30,\ny,6,8,2,20,30,\n",
-         {"|2|ok|6|8|按拉杆|L110x7|0.976|OK", "※|3|未读入：8 个字段，而表头有 7 个；该行略去",
+         {"|2|ok|6|8|L110x7|0.976|L150x8|0.830|按拉杆|L110x7|11.900|OK", "※|3|未读入：8 个字段，而表头有 7 个；该行略去",
           "|4|zero|0|8|参数不能为负数和零",
           "※|5 至 7|未读入：第 1 个字段（bay）开头的引号未闭合；第 5 至 7 行略去"},
+         8,
          "共 6 行：满足 1 个，不满足 0 个（※，NG），未计算 1 个（参数有误，无计算页），未读入 4 行。", true, 1},
         {"A and i typed: the dialog's results", "bay,H,B,n,T,W,A,i\nt,6,8,2,20,30,12,3\n,6,8\n",
          {"|2|t|6|8|31.250|26.04|0.1403|92.81", "※|3|未读入：3 个字段，而表头有 8 个；该行略去"},
+         4,
          "共 2 行：已计算 1 个，未计算 0 个（参数有误，无计算页），未读入 1 行。", true, 1},
     };
     for (const Case& c : cases) {
@@ -573,7 +589,7 @@ TEST(ReportModel, SummaryListsEveryBayAndEveryLineLeftOut) {
             if (row.noteColumns > 0) {
                 line += "|" + std::string(row.notePrefix) + row.note;
                 // The note spans what the line does not show: the results, and for lines not read the bay too.
-                EXPECT_EQ(row.noteColumns, 4 + (row.bay ? 0 : 3)) << c.why;
+                EXPECT_EQ(row.noteColumns, c.results + (row.bay ? 0 : 3)) << c.why;
             }
             rows.push_back(line);
         }

@@ -42,7 +42,7 @@ Parts Package(Write write) {
 }
 
 Parts Sheet(const std::vector<ExampleBay>& bays, std::string_view project = "P") {
-    const ReportHeading heading{project, "bays.csv", "2024-05-31", "9.99"};
+    const ReportHeading heading{project, "GJ-7", "bays.csv", "2024-05-31", "9.99"};
     return Package([&](DocxSheet& docx) { EXPECT_TRUE(Report(docx, bays, true, heading)); });
 }
 

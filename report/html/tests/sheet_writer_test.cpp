@@ -21,7 +21,7 @@ namespace {
 // The sheet of `bays`, written through a spool as the program does, and
 // parsed; the test fails where it is not well-formed.
 Element Sheet(const std::vector<ExampleBay>& bays, std::string_view project = "P") {
-    const ReportHeading heading{project, "bays.csv", "2024-05-31", "9.99"};
+    const ReportHeading heading{project, "GJ-7", "bays.csv", "2024-05-31", "9.99"};
     std::FILE* file = std::tmpfile();
     std::FILE* spool = std::tmpfile();
     EXPECT_TRUE(file != nullptr && spool != nullptr);
@@ -95,8 +95,11 @@ TEST(Sheet, EveryTextFromTheInputIsValidVisibleAndIsolated) {
         EXPECT_EQ(sheet.All("h1")[0]->text, "柱间支撑计算书") << c.why;
     }
     const Element sheet = Sheet({kWorked});
-    EXPECT_EQ(Rows(sheet, "meta"), (std::vector<std::string>{"工程名称|P", "输入文件|bays.csv", "计算日期|2024-05-31",
-                                                            "计算程序|柱间支撑计算(验算)程序 bracing-check V9.99"}));
+    EXPECT_EQ(Rows(sheet, "meta"),
+              (std::vector<std::string>{"工程名称|P", "工程编号|GJ-7", "计算日期|2024-05-31",
+                                        "计算程序|柱间支撑计算(验算)程序 bracing-check V9.99", "输入文件|bays.csv"}));
+    // Four sign, the approver last.
+    EXPECT_EQ(Rows(sheet, "sign"), (std::vector<std::string>{"设计||日期|", "校对||日期|", "审核||日期|", "审定||日期|"}));
 }
 
 TEST(Sheet, SummaryLinksEveryPageAndEachPageHasItsParts) {
@@ -105,7 +108,12 @@ TEST(Sheet, SummaryLinksEveryPageAndEachPageHasItsParts) {
         const bool design = c.input.find(",section") != std::string::npos;
         const auto summary = sheet.All("table", "summary");
         ASSERT_EQ(summary.size(), 1u) << c.why;
-        const int columns = Width(*summary[0]->All("thead")[0]->All("tr")[0]);
+        const Element& head = *summary[0]->All("thead")[0]->All("tr")[0];
+        const int columns = Width(head);
+        // Headed as the CSV's --header zh heads the same results.
+        EXPECT_EQ(head.Cells(), design ? "|行|柱撑|H (m)|B (m)|拉杆截面|拉杆验算比|压杆截面|压杆验算比|采用设计|采用截面|每米重量(kg/m)|结论"
+                                       : "|行|柱撑|H (m)|B (m)|斜杆内力N1(kN)|拉应力f1(N/mm2)|稳定系数φ|压应力f2(N/mm2)")
+            << c.why;
         std::vector<std::string> links;
         std::size_t marked = 0;
         for (const Element* row : summary[0]->All("tbody")[0]->All("tr")) {
@@ -115,7 +123,7 @@ TEST(Sheet, SummaryLinksEveryPageAndEachPageHasItsParts) {
             for (const Element& cell : row->children) {
                 aligned += cell.Is("td", "num") ? "n" : cell.Is("td", "refused") ? "r" : "-";
             }
-            EXPECT_TRUE(aligned == "-nr" || aligned == "-n-nnr" || aligned == (design ? "-n-nn--n-" : "-n-nnnnnn"))
+            EXPECT_TRUE(aligned == "-nr" || aligned == "-n-nnr" || aligned == (design ? "-n-nn-n-n--n-" : "-n-nnnnnn"))
                 << c.why << ": " << aligned;
             const bool ng = row->Is("tr", "ng");
             EXPECT_EQ(row->children[0].text, ng ? "※" : "") << c.why;  // NG is marked, not only by colour
@@ -131,6 +139,8 @@ TEST(Sheet, SummaryLinksEveryPageAndEachPageHasItsParts) {
             ASSERT_GE(links.size(), ids.size()) << c.why << ": no link to " << ids.back();
             EXPECT_EQ(links[ids.size() - 1], "#" + ids.back()) << c.why;
             EXPECT_EQ(page->All("h2").size(), 1u) << c.why;
+            // The bay's name, its line in small print beside it.
+            EXPECT_EQ(page->All("h2")[0]->All("small", "line")[0]->text, "（第 " + ids.back().substr(4) + " 行）") << c.why;
             EXPECT_EQ(page->All("p", "scope-line").size(), 1u) << c.why;
             EXPECT_EQ(page->All("figure")[0]->All("svg").size(), 1u) << c.why;
             EXPECT_EQ(page->All("figcaption")[0]->text, "柱撑示意图（按比例）") << c.why;
@@ -157,6 +167,12 @@ TEST(Sheet, SummaryLinksEveryPageAndEachPageHasItsParts) {
         }
         EXPECT_EQ(ids, c.pages) << c.why;
         EXPECT_EQ(sheet.All("p", "count").size(), 1u) << c.why;
+        // A reviewer has no dialog to compare with: the basis says how φ is found, and what is not checked.
+        EXPECT_EQ(sheet.text.find("对话框"), std::string::npos) << c.why;
+        const std::string basis = sheet.All("ol")[0]->text;
+        for (const char* said : {"附录 D", "表 7.2.1-1", "λn = (λ/π)·√(fy/E)", "未验算连接与净截面"}) {
+            EXPECT_NE(basis.find(said), std::string::npos) << c.why << ": " << said;
+        }
         EXPECT_EQ(sheet.All("p", "incomplete").size(), c.incomplete ? 1u : 0u) << c.why;
         EXPECT_EQ(sheet.All("section", "closing").size(), 1u) << c.why;
         EXPECT_EQ(sheet.children[0].children.back().children.back().Attribute("class"), "closing keep") << c.why;
