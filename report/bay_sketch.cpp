@@ -54,11 +54,12 @@ void BuildBaySketch(const BracingInputs& inputs, const BracingResults& results, 
     const double h = aspect >= 1.0 ? kBox / aspect : kBox;
     const double x0 = kLeft + (kBox - w) / 2.0;
     const double x1 = x0 + w;
-    const double yBase = kTop + kBox;
+    // A wide bay's sketch is only as tall as its frame needs.
+    const double yBase = kTop + h;
     const double yTop = yBase - h;
 
     sketch.width = kWidth;
-    sketch.height = kHeight;
+    sketch.height = kHeight - (kBox - h);
     sketch.description = "柱撑示意图";
     sketch.marks.clear();
     AddLine(sketch, "ground", x0 - 20.0, yBase, x1 + 20.0, yBase);

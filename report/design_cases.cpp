@@ -13,6 +13,9 @@
 
 namespace {
 
+const char* const kForReference = "供参考：";
+const char* const kCriteriaOnly = "此工况仅供比较，只列验算结果，计算过程从略。";
+
 // How the sheet names and shows one criterion.
 struct CriterionText {
     CriterionId id;
@@ -128,12 +131,14 @@ std::string Designation(const Section& section) {
 }
 
 // The steps and criteria of `check` on `section`, as its family works them out.
+// A case kept for reference shows its criteria only: the bay's page is the
+// adopted design's, and one page holds one worked case.
 void BuildCalculation(const BracingResults& r, const Section& section, const BayDesign& design,
-                      const DesignCheck& check, CaseReport& out) {
+                      const DesignCheck& check, bool withSteps, CaseReport& out) {
     const FamilySteps& family = StepsOf(design.family);
     const auto steps = check.kind == DesignCaseKind::Tension ? family.tension : family.compression;
     out.calculated = true;
-    if (steps != nullptr) {
+    if (steps != nullptr && withSteps) {
         steps(CaseInputs{r, section, design, check}, out.steps);
     }
     BuildCriteria(check, out);
@@ -147,6 +152,10 @@ void BuildCase(const char* heading, const char* title, const BracingResults& r, 
         out.lead.push_back({Emphasis::Note, std::string(kNoCompressionCase) + "。"});
         return;
     }
+    const bool withSteps = heading != kForReference;
+    if (!withSteps) {
+        out.lead.push_back({Emphasis::Note, kCriteriaOnly});
+    }
     const char* noun = WordsOf(design.family).noun;
     if (c.section == nullptr) {
         out.lead.push_back(
@@ -154,11 +163,11 @@ void BuildCase(const char* heading, const char* title, const BracingResults& r, 
         if (c.before != nullptr) {
             out.lead.push_back({Emphasis::Note, "最后试算的 " + Designation(*c.before) + " 不满足：" +
                                                     Comparison(c.beforeCheck.Governing()) + "。其计算如下："});
-            BuildCalculation(r, *c.before, design, c.beforeCheck, out);
+            BuildCalculation(r, *c.before, design, c.beforeCheck, withSteps, out);
         }
         return;
     }
-    BuildCalculation(r, *c.section, design, c.check, out);
+    BuildCalculation(r, *c.section, design, c.check, withSteps, out);
     const DesignCheck& view = c.check;
     out.closing.push_back({view.ok ? Emphasis::Ok : Emphasis::Fail,
                            std::string("结论：") + title + "，" + Designation(*c.section) +
@@ -220,11 +229,11 @@ void BuildDesignCases(const BracingResults& r, const BayDesign& design, CaseRepo
     switch (design.adopted) {
         case AdoptedCase::Tension:
             BuildCase("采用：", tension, r, design, design.tension, cases[0]);
-            BuildCase("供参考：", compression, r, design, design.compression, cases[1]);
+            BuildCase(kForReference, compression, r, design, design.compression, cases[1]);
             break;
         case AdoptedCase::Compression:
             BuildCase("采用：", compression, r, design, design.compression, cases[0]);
-            BuildCase("供参考：", tension, r, design, design.tension, cases[1]);
+            BuildCase(kForReference, tension, r, design, design.tension, cases[1]);
             break;
         case AdoptedCase::None:
             BuildCase("", tension, r, design, design.tension, cases[0]);

@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr double kFontSize = 14.0;  // drawing units, as the style sheet sets svg text
+constexpr double kFontSize = kSketchFontSize;
 // Widths of a character, in font sizes: Latin digits and letters are
 // narrower than Chinese ones.
 constexpr double kNarrowWidth = 0.6;

@@ -8,6 +8,10 @@
 #include <string>
 #include <vector>
 
+// The labels' size in drawing units: every renderer sets its text so, and
+// the room a label needs is reckoned with it.
+constexpr double kSketchFontSize = 17.0;
+
 void AddLine(Sketch& sketch, const char* style, double x1, double y1, double x2, double y2);
 
 // `upwards`: along a vertical dimension. A label longer than the room up

@@ -10,7 +10,7 @@ packages=(
   g++-mingw-w64-i686 binutils-mingw-w64-i686
   wine wine32:i386 wine64
   xvfb xauth x11-utils imagemagick
-  fonts-wqy-microhei xfonts-wqy locales
+  fonts-wqy-microhei xfonts-wqy fonts-liberation locales
   chromium poppler-utils unzip
   libreoffice-writer-nogui
   libbenchmark-dev clang-14 libclang-rt-14-dev cppcheck time

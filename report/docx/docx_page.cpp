@@ -10,15 +10,17 @@ namespace {
 
 // Columns in proportion, as the HTML sheet's style sets them.
 const std::vector<int> kInputShares = {10, 29, 43, 10};
-const std::vector<int> kStepShares = {36, 38, 16, 10};
+const std::vector<int> kStepShares = {32, 36, 18, 14};
+const std::vector<int> kTopStepShares = {27, 45, 19, 9};  // the forces, beside the sketches
 const std::vector<int> kPropertyShares = {12, 11, 9, 9, 11, 10, 11, 13, 14};
 const std::vector<int> kCriteriaShares = {30, 15, 17, 9, 10, 19};
-// The sketch's column and the inputs' beside it, 3 mm apart.
-constexpr int kSketchColumn = 4535 + 170;  // 80 mm and 3 mm
+// The sketches' column and the inputs' and forces' beside it, 5 mm apart.
+constexpr int kSketchColumn = 3515 + 283;  // 62 mm and 5 mm
 
-// 9.5 pt for the steps, 8.5 pt for clauses, in half-points.
-constexpr int kStepSize = 19;
-constexpr int kClauseSize = 17;
+// 9 pt for the steps (8.5 pt beside the sketches), 8 pt for clauses, in half-points.
+constexpr int kStepSize = 18;
+constexpr int kTopStepSize = 17;
+constexpr int kClauseSize = 16;
 // The line under a bay's name, in small print after it: 9 pt.
 constexpr int kLineNoteSize = 18;
 
@@ -70,7 +72,11 @@ void AppendInputs(std::string& xml, const BayPage& page) {
     table.End();
 }
 
-// The sketches and their captions beside the inputs.
+void AppendSteps(std::string& xml, const std::vector<Step>& steps, const std::vector<int>& shares = kStepShares,
+                 int width = kTextWidth, int halfPoints = kStepSize);
+
+// The sketches and their captions beside the inputs and the forces: the
+// room a page has.
 void AppendTop(std::string& xml, const BayPage& page, int& serial) {
     TableWriter layout(xml);
     layout.Begin({kSketchColumn, kTextWidth - kSketchColumn}, TableLines::None);
@@ -90,22 +96,25 @@ void AppendTop(std::string& xml, const BayPage& page, int& serial) {
     layout.EndBlockCell(false);
     layout.BeginBlockCell();
     AppendInputs(xml, page);
+    AppendParagraph(xml, "Heading3", page.stepsHeading);
+    AppendSteps(xml, page.steps, kTopStepShares, kTextWidth - kSketchColumn, kTopStepSize);
     layout.EndBlockCell(true);
     layout.End();
 }
 
 // "formula = numbers = result unit", and the clause.
-void AppendSteps(std::string& xml, const std::vector<Step>& steps) {
+void AppendSteps(std::string& xml, const std::vector<Step>& steps, const std::vector<int>& shares, int width,
+                 int halfPoints) {
     TableWriter table(xml);
-    table.Begin(ColumnWidths(kStepShares, 4, kTextWidth), TableLines::Dotted);
-    const RunLook look = Sized(kStepSize);
+    table.Begin(ColumnWidths(shares, 4, width), TableLines::Dotted);
+    const RunLook look = Sized(halfPoints);
     CellLook text;
     text.run = look;
     for (const Step& step : steps) {
         table.Row();
         table.Cell(step.formula, text);
         table.Cell(step.numbers.empty() ? std::string() : "= " + step.numbers, text);
-        table.Cell("= " + step.result + (step.unit.empty() ? "" : " " + step.unit), Number(kStepSize));
+        table.Cell("= " + step.result + (step.unit.empty() ? "" : " " + step.unit), Number(halfPoints));
         table.Cell(step.clause, Clause());
     }
     table.End();
@@ -145,9 +154,11 @@ void AppendCase(std::string& xml, const CaseReport& c) {
     AppendParagraph(xml, "Heading3", c.title);
     AppendParagraphs(xml, c.lead);
     if (c.calculated) {
-        AppendSteps(xml, c.steps);
-        // Tables next to each other would be one, the second's header lost in it.
-        AppendParagraph(xml, "Gap", "");
+        if (!c.steps.empty()) {
+            AppendSteps(xml, c.steps);
+            // Tables next to each other would be one, the second's header lost in it.
+            AppendParagraph(xml, "Gap", "");
+        }
         AppendCriteria(xml, c);
     }
     AppendParagraphs(xml, c.closing);
@@ -173,12 +184,12 @@ void AppendProperties(std::string& xml, const BayPage& page) {
 
 }  // namespace
 
-void AppendList(std::string& xml, const TextList& list, int numbering, bool keep) {
-    // On one page with what follows, up to the last item when `keep`.
+void AppendList(std::string& xml, const TextList& list, int numbering, bool page) {
+    // Each item on one page with the next, up to the last, on a page of its own.
     const std::string lastProperties =
         "<w:numPr><w:ilvl w:val=\"0\"/><w:numId w:val=\"" + std::to_string(numbering) + "\"/></w:numPr>";
-    const std::string properties = (keep ? "<w:keepNext/>" : "") + lastProperties;
-    BeginParagraph(xml, "Heading2");
+    const std::string properties = (page ? "<w:keepNext/>" : "") + lastProperties;
+    BeginParagraph(xml, "Heading2", page ? "<w:pageBreakBefore/>" : "");
     AppendRun(xml, list.heading);
     EndParagraph(xml);
     for (int k = 0; k < list.count; ++k) {
@@ -199,8 +210,6 @@ void AppendPage(std::string& xml, const BayPage& page, int& serial) {
     EndParagraph(xml);
     AppendParagraph(xml, "ScopeLine", page.scopeLine);
     AppendTop(xml, page, serial);
-    AppendParagraph(xml, "Heading3", page.stepsHeading);
-    AppendSteps(xml, page.steps);
     if (page.design) {
         AppendParagraph(xml, "Heading3", page.propertiesHeading);
         AppendProperties(xml, page);

@@ -15,7 +15,7 @@ constexpr int kTextWidth = 9921;
 void AppendPage(std::string& xml, const BayPage& page, int& serial);
 
 // The list under its heading, numbered by `numbering` (docx_parts.h);
-// `keep`: on one page with what follows.
-void AppendList(std::string& xml, const TextList& list, int numbering, bool keep = false);
+// `page`: on a page of its own, whole.
+void AppendList(std::string& xml, const TextList& list, int numbering, bool page = false);
 
 #endif

@@ -69,17 +69,17 @@ const char* const kStyles =
     "<w:style w:type=\"paragraph\" w:styleId=\"Heading2\"><w:name w:val=\"heading 2\"/><w:basedOn w:val=\"Normal\"/>"
     "<w:next w:val=\"Normal\"/><w:qFormat/><w:pPr><w:keepNext/><w:keepLines/>"
     "<w:pBdr><w:bottom w:val=\"single\" w:sz=\"8\" w:space=\"1\" w:color=\"000000\"/></w:pBdr>"
-    "<w:spacing w:before=\"340\" w:after=\"113\"/><w:outlineLvl w:val=\"1\"/></w:pPr>"
+    "<w:spacing w:before=\"170\" w:after=\"113\"/><w:outlineLvl w:val=\"1\"/></w:pPr>"
     "<w:rPr><w:b/><w:sz w:val=\"26\"/><w:szCs w:val=\"26\"/></w:rPr></w:style>"
     "<w:style w:type=\"paragraph\" w:styleId=\"Heading3\"><w:name w:val=\"heading 3\"/><w:basedOn w:val=\"Normal\"/>"
     "<w:next w:val=\"Normal\"/><w:qFormat/><w:pPr><w:keepNext/><w:keepLines/>"
-    "<w:spacing w:before=\"227\" w:after=\"85\"/><w:outlineLvl w:val=\"2\"/></w:pPr>"
-    "<w:rPr><w:b/><w:sz w:val=\"22\"/><w:szCs w:val=\"22\"/></w:rPr></w:style>"
+    "<w:spacing w:before=\"142\" w:after=\"57\"/><w:outlineLvl w:val=\"2\"/></w:pPr>"
+    "<w:rPr><w:b/><w:sz w:val=\"21\"/><w:szCs w:val=\"21\"/></w:rPr></w:style>"
     "<w:style w:type=\"paragraph\" w:styleId=\"ListItem\"><w:name w:val=\"List Number\"/>"
     "<w:basedOn w:val=\"Normal\"/><w:pPr><w:spacing w:after=\"40\"/><w:ind w:left=\"425\" w:hanging=\"425\"/></w:pPr>"
     "</w:style>"
     "<w:style w:type=\"paragraph\" w:styleId=\"Cell\"><w:name w:val=\"Table Text\"/><w:basedOn w:val=\"Normal\"/>"
-    "</w:style>"
+    "<w:rPr><w:sz w:val=\"18\"/><w:szCs w:val=\"18\"/></w:rPr></w:style>"
     "<w:style w:type=\"paragraph\" w:styleId=\"CellNumber\"><w:name w:val=\"Table Number\"/>"
     "<w:basedOn w:val=\"Cell\"/><w:pPr><w:jc w:val=\"right\"/></w:pPr></w:style>"
     "<w:style w:type=\"paragraph\" w:styleId=\"CellHead\"><w:name w:val=\"Table Heading\"/>"
@@ -92,15 +92,15 @@ const char* const kStyles =
     "<w:left w:val=\"single\" w:sz=\"4\" w:space=\"4\" w:color=\"444444\"/>"
     "<w:bottom w:val=\"single\" w:sz=\"4\" w:space=\"2\" w:color=\"444444\"/>"
     "<w:right w:val=\"single\" w:sz=\"4\" w:space=\"4\" w:color=\"444444\"/></w:pBdr>"
-    "<w:spacing w:after=\"170\"/><w:ind w:left=\"113\" w:right=\"113\"/></w:pPr>"
+    "<w:spacing w:after=\"113\"/><w:ind w:left=\"113\" w:right=\"113\"/></w:pPr>"
     "<w:rPr><w:sz w:val=\"17\"/><w:szCs w:val=\"17\"/></w:rPr></w:style>"
     "<w:style w:type=\"paragraph\" w:styleId=\"Caption\"><w:name w:val=\"caption\"/><w:basedOn w:val=\"Normal\"/>"
     "<w:pPr><w:jc w:val=\"center\"/></w:pPr><w:rPr><w:sz w:val=\"17\"/><w:szCs w:val=\"17\"/></w:rPr></w:style>"
     "<w:style w:type=\"paragraph\" w:styleId=\"Conclusion\"><w:name w:val=\"Conclusion\"/>"
-    "<w:basedOn w:val=\"Normal\"/><w:pPr><w:spacing w:before=\"85\" w:after=\"57\"/></w:pPr>"
+    "<w:basedOn w:val=\"Normal\"/><w:pPr><w:spacing w:before=\"57\" w:after=\"28\"/></w:pPr>"
     "<w:rPr><w:b/></w:rPr></w:style>"
     "<w:style w:type=\"paragraph\" w:styleId=\"Note\"><w:name w:val=\"Note\"/><w:basedOn w:val=\"Normal\"/>"
-    "<w:pPr><w:spacing w:after=\"113\"/></w:pPr></w:style>"
+    "<w:pPr><w:spacing w:after=\"57\"/></w:pPr></w:style>"
     "<w:style w:type=\"paragraph\" w:styleId=\"Gap\"><w:name w:val=\"Gap\"/><w:basedOn w:val=\"Normal\"/>"
     "<w:rPr><w:sz w:val=\"8\"/><w:szCs w:val=\"8\"/></w:rPr></w:style>"
     "<w:style w:type=\"paragraph\" w:styleId=\"Count\"><w:name w:val=\"Count\"/><w:basedOn w:val=\"Normal\"/>"
@@ -182,13 +182,13 @@ const char* const kDocumentStart =
     " xmlns:wpg=\"http://schemas.microsoft.com/office/word/2010/wordprocessingGroup\""
     " xmlns:mc=\"http://schemas.openxmlformats.org/markup-compatibility/2006\"><w:body>";
 
-// A4 is 210 x 297 mm; margins 16, 15, 18 and 20 mm (top, right, bottom,
-// left); header and footer 8 mm from the edge.
+// A4 is 210 x 297 mm; margins 16, 15, 15 and 20 mm (top, right, bottom,
+// left); header and footer 7 mm from the edge.
 const char* const kDocumentEnd =
     "<w:sectPr><w:headerReference w:type=\"default\" r:id=\"rId4\"/>"
     "<w:footerReference w:type=\"default\" r:id=\"rId5\"/>"
     "<w:pgSz w:w=\"11906\" w:h=\"16838\"/>"
-    "<w:pgMar w:top=\"907\" w:right=\"850\" w:bottom=\"1020\" w:left=\"1134\" w:header=\"454\" w:footer=\"454\" "
+    "<w:pgMar w:top=\"907\" w:right=\"850\" w:bottom=\"850\" w:left=\"1134\" w:header=\"397\" w:footer=\"397\" "
     "w:gutter=\"0\"/><w:cols w:space=\"425\"/></w:sectPr></w:body></w:document>";
 
 std::string PageHeader(std::string_view project, std::string_view title) {

@@ -1,6 +1,7 @@
 #include "report/docx/docx_sketch.h"
 
 #include "report/docx/docx_text.h"
+#include "report/sketch_marks.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,9 +13,8 @@ namespace {
 constexpr double kEmuPerMillimetre = 36000.0;
 constexpr double kEmuPerPoint = 12700.0;
 constexpr double kEmuPerTwip = 635.0;
-constexpr double kSketchWidthMm = 80.0;  // the HTML sheet's is 85: the inputs beside it need the room
-// Drawing units of the text, as the HTML sheet's style sets it.
-constexpr double kFontSize = 14.0;
+constexpr double kSketchWidthMm = 62.0;  // as the HTML sheet's
+constexpr double kFontSize = kSketchFontSize;
 
 // Line widths in drawing units by the line's kind, as the HTML sheet's style.
 struct LineWeight {

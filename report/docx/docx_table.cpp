@@ -25,13 +25,13 @@ const char* const kDotted =
     "<w:bottom w:val=\"dotted\" w:sz=\"2\" w:space=\"0\" w:color=\"888888\"/><w:right w:val=\"nil\"/>"
     "<w:insideH w:val=\"dotted\" w:sz=\"2\" w:space=\"0\" w:color=\"888888\"/><w:insideV w:val=\"nil\"/>"
     "</w:tblBorders>";
-// Cell padding 0.8 mm by 1.5 mm; steps 0.5 mm by 1 mm.
+// Cell padding 0.4 mm by 1.2 mm; steps 0.2 mm by 1 mm.
 const char* const kPadding =
-    "<w:tblCellMar><w:top w:w=\"45\" w:type=\"dxa\"/><w:left w:w=\"85\" w:type=\"dxa\"/>"
-    "<w:bottom w:w=\"45\" w:type=\"dxa\"/><w:right w:w=\"85\" w:type=\"dxa\"/></w:tblCellMar>";
+    "<w:tblCellMar><w:top w:w=\"23\" w:type=\"dxa\"/><w:left w:w=\"68\" w:type=\"dxa\"/>"
+    "<w:bottom w:w=\"23\" w:type=\"dxa\"/><w:right w:w=\"68\" w:type=\"dxa\"/></w:tblCellMar>";
 const char* const kStepPadding =
-    "<w:tblCellMar><w:top w:w=\"28\" w:type=\"dxa\"/><w:left w:w=\"57\" w:type=\"dxa\"/>"
-    "<w:bottom w:w=\"28\" w:type=\"dxa\"/><w:right w:w=\"57\" w:type=\"dxa\"/></w:tblCellMar>";
+    "<w:tblCellMar><w:top w:w=\"11\" w:type=\"dxa\"/><w:left w:w=\"57\" w:type=\"dxa\"/>"
+    "<w:bottom w:w=\"11\" w:type=\"dxa\"/><w:right w:w=\"57\" w:type=\"dxa\"/></w:tblCellMar>";
 const char* const kNoPadding =
     "<w:tblCellMar><w:left w:w=\"0\" w:type=\"dxa\"/><w:right w:w=\"0\" w:type=\"dxa\"/></w:tblCellMar>";
 

@@ -117,7 +117,9 @@ void AppendCase(std::string& html, const CaseReport& c) {
     AppendHeading(html, "h3", c.title);
     AppendParagraphs(html, c.lead);
     if (c.calculated) {
-        AppendSteps(html, c.steps);
+        if (!c.steps.empty()) {
+            AppendSteps(html, c.steps);
+        }
         AppendCriteria(html, c);
     }
     AppendParagraphs(html, c.closing);
@@ -156,8 +158,20 @@ void AppendList(std::string& html, const TextList& list) {
     AppendItems(html, list);
 }
 
-void AppendPage(std::string& html, const BayPage& page) {
-    html += "<section class=\"bay\" id=\"" + page.anchor + "\">\n<h2>";
+void OpenRunning(std::string& html, const RunningHead& head, const std::string& what) {
+    html += "<table class=\"running\">\n<thead><tr><td><span>" + head.project + "</span>\n<span>" + what +
+            "</span>\n<span>" + head.title + "</span></td></tr></thead>\n<tbody><tr><td>\n";
+}
+
+void CloseRunning(std::string& html) { html += "</td></tr></tbody>\n</table>\n"; }
+
+void AppendPage(std::string& html, const BayPage& page, const RunningHead& head) {
+    html += "<section class=\"bay\" id=\"" + page.anchor + "\">\n";
+    std::string bay;
+    AppendPlain(bay, page.headingWord);
+    AppendText(bay, page.title);
+    OpenRunning(html, head, bay);
+    html += "<h2>";
     AppendPlain(html, page.headingWord);
     AppendText(html, page.title);
     if (!page.lineNote.empty()) {
@@ -174,10 +188,12 @@ void AppendPage(std::string& html, const BayPage& page) {
         AppendSketch(html, page.sectionSketch);
         html += "</div>\n";
     }
+    // The forces under the inputs, beside the sketches: the room a page has.
+    html += "<div class=\"tables\">\n";
     AppendInputs(html, page);
-    html += "</div>\n";
     AppendHeading(html, "h3", page.stepsHeading);
     AppendSteps(html, page.steps);
+    html += "</div>\n</div>\n";
     if (page.design) {
         AppendHeading(html, "h3", page.propertiesHeading);
         AppendProperties(html, page);
@@ -186,5 +202,6 @@ void AppendPage(std::string& html, const BayPage& page) {
             AppendCase(html, c);
         }
     }
+    CloseRunning(html);
     html += "</section>\n";
 }

@@ -35,8 +35,14 @@ void HtmlSheet::Begin(const TitleBlock& title) {
     }
     AppendPlain(html_, title.title);
     html_ += "</title>\n";
+    head_.project.clear();
+    AppendIsolated(head_.project, title.project);
+    head_.title.clear();
+    AppendPlain(head_.title, title.title);
     html_ += kSheetStyle;
-    html_ += "</head>\n<body>\n<h1>";
+    html_ += "</head>\n<body>\n";
+    OpenRunning(html_, head_, "");
+    html_ += "<h1>";
     AppendPlain(html_, title.title);
     html_ += "</h1>\n<table class=\"meta\">\n";
     for (const TitleRow& row : title.rows) {
@@ -90,7 +96,7 @@ void HtmlSheet::AddSummaryRow(const SummaryRow& row) {
 }
 
 void HtmlSheet::AddPage(const BayPage& page) {
-    AppendPage(html_, page);
+    AppendPage(html_, page, head_);
     Write(spool_);
 }
 
@@ -104,6 +110,7 @@ void HtmlSheet::EndSummary(const SummaryEnd& end) {
         AppendPlain(html_, end.incomplete);
         html_ += "</p>\n";
     }
+    CloseRunning(html_);
     Write(sheet_);
 }
 
@@ -124,10 +131,13 @@ bool HtmlSheet::Finish(const TextList& scope) {
             break;
         }
     }
-    html_ = "<section class=\"closing keep\">\n<h2>";
+    html_ = "<section class=\"closing keep\">\n";
+    OpenRunning(html_, head_, scope.heading);
+    html_ += "<h2>";
     AppendPlain(html_, scope.heading);
     html_ += "</h2>\n";
     AppendItems(html_, scope);
+    CloseRunning(html_);
     html_ += "</section>\n</body>\n</html>\n";
     Write(sheet_);
     if (!failed_ && std::fflush(sheet_) != 0) {

@@ -7,6 +7,7 @@
 #ifndef BRACING_REPORT_HTML_HTML_SHEET_H
 #define BRACING_REPORT_HTML_HTML_SHEET_H
 
+#include "report/html/html_page.h"
 #include "report/report_renderer.h"
 
 #include <cstdio>
@@ -36,6 +37,7 @@ private:
     std::FILE* sheet_;
     std::FILE* spool_;
     std::string html_;
+    RunningHead head_;
     bool failed_ = false;
     int errorNumber_ = 0;
 };

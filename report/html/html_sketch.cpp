@@ -2,6 +2,7 @@
 
 #include "report/html/html_text.h"
 #include "report/report_numbers.h"
+#include "report/sketch_marks.h"
 
 namespace {
 
@@ -53,7 +54,7 @@ void AppendMark(std::string& svg, const SketchMark& mark) {
 
 void AppendSketch(std::string& html, const Sketch& sketch) {
     html += "<figure>\n<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 " + Coordinate(sketch.width) + " " +
-            Coordinate(sketch.height) + "\" role=\"img\" aria-label=\"";
+            Coordinate(sketch.height) + "\" font-size=\"" + Coordinate(kSketchFontSize) + "\" role=\"img\" aria-label=\"";
     AppendPlain(html, sketch.description);
     html += "\">\n";
     for (const SketchMark& mark : sketch.marks) {

@@ -3,7 +3,7 @@
 const char* const kSheetStyle = R"(<style>
 @page {
   size: A4 portrait;
-  margin: 16mm 15mm 18mm 20mm;
+  margin: 12mm 15mm 15mm 20mm;
   @bottom-center { content: "第 " counter(page) " 页 共 " counter(pages) " 页"; font-size: 9pt; }
 }
 html { font-family: SimSun, "Songti SC", "Noto Serif CJK SC", "Microsoft YaHei",
@@ -11,21 +11,21 @@ html { font-family: SimSun, "Songti SC", "Noto Serif CJK SC", "Microsoft YaHei",
 body { margin: 0 auto; max-width: 175mm; }
 h1 { font-size: 22pt; text-align: center; letter-spacing: 0.3em; margin: 10mm 0 8mm; }
 h2 { font-size: 13pt; border-bottom: 1pt solid #000; margin: 6mm 0 2mm; padding-bottom: 1mm; }
-h3 { font-size: 11pt; margin: 4mm 0 1.5mm; }
+h3 { font-size: 10.5pt; margin: 2.5mm 0 1mm; }
 h2, h3 { break-after: avoid; page-break-after: avoid; }
 h1, h2, h3, th, td { overflow-wrap: anywhere; }
-table { border-collapse: collapse; width: 100%; margin: 1mm 0 2mm; }
-th, td { border: 0.5pt solid #444; padding: 0.8mm 1.5mm; text-align: left; vertical-align: top; }
+table { border-collapse: collapse; width: 100%; margin: 1mm 0 1.5mm; }
+th, td { border: 0.5pt solid #444; padding: 0.4mm 1.2mm; text-align: left; vertical-align: top; }
 th { font-weight: bold; background: #eee; }
 thead { display: table-header-group; }
 tr, figure, .keep { break-inside: avoid; page-break-inside: avoid; }
 .num { text-align: right; }
-.steps { table-layout: fixed; font-size: 9.5pt; }
-.steps td { border: none; border-bottom: 0.3pt dotted #888; padding: 0.5mm 1mm; }
-.steps .formula { width: 36%; }
-.steps .numbers { width: 38%; }
-.steps .result { width: 16%; }
-.steps td.clause, td.clause { font-size: 8.5pt; }
+.steps { table-layout: fixed; font-size: 9pt; line-height: 1.15; }
+.steps td { border: none; border-bottom: 0.3pt dotted #888; padding: 0.2mm 1mm; }
+.steps .formula { width: 32%; }
+.steps .numbers { width: 36%; }
+.steps .result { width: 18%; }
+.steps td.clause, td.clause { font-size: 8pt; }
 .meta th { width: 25mm; }
 .sign { width: 100%; margin-top: 6mm; }
 .sign th { background: none; border: none; width: 12mm; }
@@ -40,18 +40,32 @@ tr.ng, th { -webkit-print-color-adjust: exact; print-color-adjust: exact; }
 .fail { font-weight: bold; text-decoration: underline; }
 .refused { font-style: italic; }
 .incomplete { font-weight: bold; border: 1pt solid #000; padding: 1mm 2mm; }
-section.bay { break-before: page; page-break-before: always; }
+section.bay, section.closing { break-before: page; page-break-before: always; }
+table.running { margin: 0; }
+table.running > * > tr { break-inside: auto; page-break-inside: auto; }
+table.running > * > tr > td { border: none; padding: 0; }
+table.running > thead td { display: flex; justify-content: space-between; gap: 4mm; font-size: 8.5pt;
+  border-bottom: 0.5pt solid #000; padding-bottom: 0.5mm; margin-bottom: 2.5mm; }
 .bay h2 { margin-top: 0; }
 h2 small.line { font-size: 9pt; font-weight: normal; }
-.scope-line { font-size: 8.5pt; border: 0.5pt solid #444; padding: 1mm 2mm; margin: 0 0 3mm; }
+.scope-line { font-size: 8.5pt; border: 0.5pt solid #444; padding: 0.6mm 2mm; margin: 0 0 2mm; }
 .top { display: flex; gap: 5mm; align-items: flex-start; }
-.top figure { margin: 0; flex: 0 0 85mm; }
-.top .figures { flex: 0 0 85mm; }
-.figures figure + figure { margin-top: 3mm; }
+.top figure { margin: 0; flex: 0 0 62mm; }
+.top .figures { flex: 0 0 62mm; }
+.top .tables { flex: 1 1 auto; min-width: 0; }
+.top h3 { margin-top: 1.5mm; }
+.top .steps .formula { width: 27%; }
+.top .steps .numbers { width: 45%; }
+.top .steps .result { width: 19%; }
+.top .steps { font-size: 8.5pt; }
+.top .steps td.num { white-space: nowrap; }
+.inputs th { width: 6mm; white-space: nowrap; }
+.inputs td:first-of-type { white-space: nowrap; }
+.figures figure + figure { margin-top: 2mm; }
 .top figcaption { font-size: 8.5pt; text-align: center; }
-.top table { flex: 1 1 auto; }
 .inputs td:last-child { white-space: nowrap; }
-svg { width: 85mm; height: auto; }
+.inputs, .criteria, .properties { font-size: 9pt; }
+svg { width: 62mm; height: auto; }
 svg line { stroke: #000; }
 svg .column { stroke-width: 4; }
 svg .strut { stroke-width: 2.5; }
@@ -64,10 +78,10 @@ svg .bore { fill: #fff; stroke: #000; stroke-width: 1; }
 svg .gusset { fill: #666; stroke: #000; stroke-width: 0.6; }
 svg .axis { stroke-width: 0.6; stroke-dasharray: 10px 3px 2px 3px; }
 svg .leader { stroke-width: 0.6; }
-svg text { font-size: 14px; font-family: inherit; }
+svg text { font-family: inherit; }
 a { color: inherit; text-decoration: none; }
-.conclusion { margin: 1.5mm 0 1mm; font-weight: bold; }
-.note { margin: 0 0 2mm; }
+.conclusion { margin: 1mm 0 0.5mm; font-weight: bold; }
+.note { margin: 0 0 1mm; }
 @media screen {
   body { padding: 8mm; }
   section.bay { border-top: 1px dashed #888; margin-top: 10mm; padding-top: 6mm; }

@@ -9,6 +9,7 @@
 #   read_pdf PDF HEADER_LINES   HEADER_LINES: lines of a running header
 #                               above each page's own first line
 #   check_pages [--text T]... [--absent T]... [--header T]... [--bay HEADING]...
+#               [--one-page HEADING]...   a bay that starts a page and ends on it
 #   end_checks MESSAGE          exits 1 after any failure, else says MESSAGE
 
 write_sheet() {
@@ -53,7 +54,8 @@ read_pdf() {
 
 # Every page numbered "第 x 页 共 y 页"; the summary's count on some page,
 # `summary_end` the first; then the checks asked for, each bay's heading
-# starting a page after the one before.
+# starting a page after the one before; a page that starts with neither a
+# bay's nor the closing's heading goes on from the page before.
 check_pages() {
   local p want found last_bay
   summary_end=0
@@ -73,7 +75,7 @@ check_pages() {
           case ${head[p]} in *"$want"*) ;; *) fail "page $p's header has no $2: ${head[p]}" ;; esac
         done
         ;;
-      --bay)
+      --bay | --one-page)
         found=0
         for ((p = last_bay + 1; p <= pages; p++)); do
           case ${first[p]} in "$want"*) found=$p; break ;; esac
@@ -82,6 +84,9 @@ check_pages() {
           fail "no page after page $last_bay starts with: $2"
         else
           last_bay=$found
+          if [ "$1" = --one-page ] && [ "$found" -lt "$pages" ]; then
+            case ${first[found + 1]} in 柱撑* | 适用范围*) ;; *) fail "$2 goes on to page $((found + 1))" ;; esac
+          fi
         fi
         ;;
       *) echo "unknown argument $1" >&2; exit 2 ;;

@@ -22,6 +22,7 @@ struct ExampleBay {
     double t_mm;
     SteelGrade grade;
     SectionFamilyId family = SectionFamilyId::EqualAngle;
+    DesignMethod method = DesignMethod::Auto;
 };
 
 // A bay with the design check it points at.
@@ -52,6 +53,7 @@ inline void Prepare(const ExampleBay& example, PreparedBay& out) {
     const bool given = example.b_mm > 0.0 && family.make(example.b_mm, example.t_mm, out.given);
     DesignRequest request;
     request.grade = example.grade;
+    request.method = example.method;
     request.limits = DefaultSlendernessLimits(bay.inputs.T, false, false);
     out.design = DesignBay(bay.results, request, given ? &out.given : nullptr, family, family.sizing(),
                            MinimumSize());

@@ -124,8 +124,9 @@ TEST(ReportModel, EachPageHoldsEveryInputAsTypedEveryStepAndEveryCriterionWithIt
     typed.cells[2] = "2.0004";
     typed.cells[3] = "0.0004";
     typed.cells[4] = "3e1";
-    ExampleBay q355 = kWorked;
+    ExampleBay q355 = kWorked;  // as a strut, whose steps show the curve
     q355.grade = SteelGrade::Q355;
+    q355.method = DesignMethod::Compression;
     ExampleBay hopeless = kWorked;
     hopeless.cells[4] = "100000";  // W, kN: no angle passes, and a long load label
     ExampleBay edge = kWorked;     // L80x5: w/t = 14 exactly, at the edge of 7.6.3
@@ -133,6 +134,8 @@ TEST(ReportModel, EachPageHoldsEveryInputAsTypedEveryStepAndEveryCriterionWithIt
     edge.t_mm = 5;
     ExampleBay sliver = kWorked;
     sliver.cells[1] = "240";
+    ExampleBay strut = kWorked;  // the same bay designed as a strut: L150x8's steps are the adopted ones
+    strut.method = DesignMethod::Compression;
     const std::vector<std::string> kInputs = {"H|柱撑高度|6|m", "B|柱撑宽度|8|m", "n|纵向榀数|2|",
                                               "T|吊车刹车力|20|kN", "W|风荷载合力|30|kN"};
     const std::vector<std::string> kLimits = {
@@ -157,7 +160,16 @@ TEST(ReportModel, EachPageHoldsEveryInputAsTypedEveryStepAndEveryCriterionWithIt
          {"N1 = L·P/B = 10.000 × 25.000 / 8.000 = 31.250 kN\n", "Lx1 = Lx2 = 0.5·L = 0.5 × 10.000 = 5.000 m（7.4.2）\n",
           "Ly1 = L = 10.000 m（7.4.2）\n", "P = (|W| + |T|)/n = (|30.000| + |20.000|) / 2.000 = 25.000 kN\n",
           "λy = 100·Ly1/ix = 100 × 10.000 / 3.414 = 292.9（7.4.7）\n",
-          "λy = 100·Ly2/ix = 100 × 7.000 / 4.685 = 149.4（7.4.6）\n", "εk = √(235/fy) = √(235 / 235) = 1.000\n",
+          "采用的设计：按拉杆设计，L110x7，11.900 kg/m，比值 0.976（OK）。设计方法：自动", "\n采用：按拉杆设计\n",
+          "结论：按拉杆设计，L110x7（自动选择） 满足要求（OK），长细比控制，比值 0.976。\n",
+          "次轻的 L80x10 不满足：长细比 λ1 = max(λx, λy) = ", "\n供参考：按压杆设计\n",
+          // The case not adopted: its criteria and conclusion, not its steps.
+          "\n供参考：按压杆设计\n此工况仅供比较，只列验算结果，计算过程从略。\n结论：按压杆设计，L150x8",
+          "次轻的 L100x12 不满足：长细比"},
+         true},
+        {"worked by hand as a strut: L150x8, its steps adopted", strut,
+         inputs(kInputs, {kLimits[0], "|设计方法|按压杆设计|", kLimits[2], kLimits[3], kLimits[4]}),
+         {"λy = 100·Ly2/ix = 100 × 7.000 / 4.685 = 149.4（7.4.6）\n", "εk = √(235/fy) = √(235 / 235) = 1.000\n",
           "= b 类（表 7.2.1-1）：α1 = 0.65，α2 = 0.965，α3 = 0.300，λn = ",
           "ρ = 1.3 − 0.3·(w/t)/(14εk) = 1.3 − 0.3 × 16.75 / (14 × 1.000) = 0.941（7.6.3）\n",
           // 7.6.2: lambda_u 1000 / 4.685 = 213.4, lambda_e 276.1, 0.375 x 276.1 under 0.5 x 213.4.
@@ -166,9 +178,7 @@ TEST(ReportModel, EachPageHoldsEveryInputAsTypedEveryStepAndEveryCriterionWithIt
           "λ0 = αe·μu·λe ≥ (l1/l)·λu = max(0.75 × 0.5 × 276.1, 0.5 × 213.4) = 106.7（7.6.2（取下限））\n",
           "λφ = max(λ2, λ0·εk) = max(166.1, 106.7 × 1.000) = 166.1（7.6.2）\n",
           "N2/(η·ρ·φ·A·f) = σ2/f = 31.81 / 215.00 = 0.148 ≤ 0.5（7.4.6 第 2 款：[λ] 取 200）\n",
-          "采用的设计：按拉杆设计，L110x7，11.900 kg/m，比值 0.976（OK）。设计方法：自动", "\n采用：按拉杆设计\n",
-          "结论：按拉杆设计，L110x7（自动选择） 满足要求（OK），长细比控制，比值 0.976。\n",
-          "次轻的 L80x10 不满足：长细比 λ1 = max(λx, λy) = ", "\n供参考：按压杆设计\n", "次轻的 L100x12 不满足：长细比"},
+          "\n采用：按压杆设计\n", "\n供参考：按拉杆设计\n此工况仅供比较"},
          true},
         {"typed inputs are shown as typed", typed,
          inputs({"H|柱撑高度|6.0|m", "B|柱撑宽度|8|m", "n|纵向榀数|2.0004|", "T|吊车刹车力|0.0004|kN",
@@ -176,7 +186,7 @@ TEST(ReportModel, EachPageHoldsEveryInputAsTypedEveryStepAndEveryCriterionWithIt
                 kLimits),
          {"结论：按拉杆设计，L63x6 不满足要求（NG），长细比控制，比值 1.728。\n", "采用的设计：无。", "\n按拉杆设计\n"},
          false},
-        {"Q355: class a", q355, inputs(kInputs, q355Limits),
+        {"Q355: class a", q355, inputs(kInputs, {q355Limits[0], "|设计方法|按压杆设计|", kLimits[2], kLimits[3], kLimits[4]}),
          {"a 类（表 7.2.1-1）：α1 = 0.41", "εk = √(235/fy) = √(235 / 355) = 0.814\n"}, true},
         {"no angle passes: the last one tried, and why", hopeless,
          inputs({kInputs[0], kInputs[1], kInputs[2], kInputs[3], "W|风荷载合力|100000|kN"}, kLimits),

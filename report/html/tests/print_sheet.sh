@@ -2,11 +2,11 @@
 # Runs bracing-check with --report on an input, prints the calc sheet to PDF
 # with headless Chromium and reads it back with poppler (report/tests/
 # check_pdf.sh): texts that must (or must not) be there, the page numbers in
-# the margin, and each bay's page starting a page of its own after the
+# the margin, the running head on every page, and each bay's page starting a page of its own after the
 # summary, and nothing printed shrunk to fit.
 #
 # Usage: print_sheet.sh PROGRAM INPUT SHEET.html [OPTION]... --
-#          [--text T]... [--absent T]... [--bay HEADING]...
+#          [--text T]... [--absent T]... [--header T]... [--bay HEADING]... [--one-page HEADING]...
 # Exit status 77 (a skipped test) when Chromium is not installed.
 set -euo pipefail
 . "$(dirname "$0")/../../tests/check_pdf.sh"
@@ -30,7 +30,7 @@ if ! timeout 120 chromium --headless --no-sandbox --disable-gpu --no-pdf-header-
   exit 1
 fi
 
-read_pdf "$pdf" 0
+read_pdf "$pdf" 1
 check_pages "${checks[@]}"
 # A Chinese glyph is 1 em wide: the title's first, set in 22 pt, shows
 # whether the browser shrank the pages to fit something too wide.
