@@ -11,16 +11,16 @@ html { font-family: SimSun, "Songti SC", "Noto Serif CJK SC", "Microsoft YaHei",
 body { margin: 0 auto; max-width: 175mm; }
 h1 { font-size: 22pt; text-align: center; letter-spacing: 0.3em; margin: 10mm 0 8mm; }
 h2 { font-size: 13pt; border-bottom: 1pt solid #000; margin: 6mm 0 2mm; padding-bottom: 1mm; }
-h3 { font-size: 10.5pt; margin: 2.5mm 0 1mm; }
+h3 { font-size: 10.5pt; margin: 2mm 0 0.8mm; }
 h2, h3 { break-after: avoid; page-break-after: avoid; }
 h1, h2, h3, th, td { overflow-wrap: anywhere; }
-table { border-collapse: collapse; width: 100%; margin: 1mm 0 1.5mm; }
-th, td { border: 0.5pt solid #444; padding: 0.4mm 1.2mm; text-align: left; vertical-align: top; }
+table { border-collapse: collapse; width: 100%; margin: 0.8mm 0 1mm; }
+th, td { border: 0.5pt solid #444; padding: 0.4mm 1.2mm; text-align: left; vertical-align: top; line-height: 1.15; }
 th { font-weight: bold; background: #eee; }
 thead { display: table-header-group; }
 tr, figure, .keep { break-inside: avoid; page-break-inside: avoid; }
 .num { text-align: right; }
-.steps { table-layout: fixed; font-size: 9pt; line-height: 1.15; }
+.steps { table-layout: fixed; font-size: 9pt; }
 .steps td { border: none; border-bottom: 0.3pt dotted #888; padding: 0.2mm 1mm; }
 .steps .formula { width: 32%; }
 .steps .numbers { width: 36%; }
@@ -45,10 +45,10 @@ table.running { margin: 0; }
 table.running > * > tr { break-inside: auto; page-break-inside: auto; }
 table.running > * > tr > td { border: none; padding: 0; }
 table.running > thead td { display: flex; justify-content: space-between; gap: 4mm; font-size: 8.5pt;
-  border-bottom: 0.5pt solid #000; padding-bottom: 0.5mm; margin-bottom: 2.5mm; }
+  border-bottom: 0.5pt solid #000; padding-bottom: 0.5mm; margin-bottom: 1.5mm; }
 .bay h2 { margin-top: 0; }
 h2 small.line { font-size: 9pt; font-weight: normal; }
-.scope-line { font-size: 8.5pt; border: 0.5pt solid #444; padding: 0.6mm 2mm; margin: 0 0 2mm; }
+.scope-line { font-size: 8.5pt; border: 0.5pt solid #444; padding: 0.6mm 2mm; margin: 0 0 1.5mm; }
 .top { display: flex; gap: 5mm; align-items: flex-start; }
 .top figure { margin: 0; flex: 0 0 62mm; }
 .top .figures { flex: 0 0 62mm; }
