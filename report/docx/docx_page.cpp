@@ -45,8 +45,8 @@ CellLook Clause() {
 
 // A table up to its body's first row, the header repeated on each page.
 void BeginTable(TableWriter& table, const std::vector<int>& shares, const char* const* columns, int count,
-                int width = kTextWidth) {
-    table.Begin(ColumnWidths(shares, static_cast<std::size_t>(count), width), TableLines::Grid);
+                bool whole = false) {
+    table.Begin(ColumnWidths(shares, static_cast<std::size_t>(count), kTextWidth), TableLines::Grid, whole);
     table.Row(true);
     for (int k = 0; k < count; ++k) {
         table.Cell(columns[k], HeadCell());
@@ -122,7 +122,7 @@ void AppendSteps(std::string& xml, const std::vector<Step>& steps, const std::ve
 
 void AppendCriteria(std::string& xml, const CaseReport& c) {
     TableWriter table(xml);
-    BeginTable(table, kCriteriaShares, c.criteriaColumns, c.criteriaColumnCount);
+    BeginTable(table, kCriteriaShares, c.criteriaColumns, c.criteriaColumnCount, true);
     for (const CriterionRow& row : c.criteria) {
         table.Row();
         table.Cell(row.item);

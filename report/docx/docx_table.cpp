@@ -59,8 +59,9 @@ std::vector<int> ColumnWidths(const std::vector<int>& shares, std::size_t column
     return widths;
 }
 
-void TableWriter::Begin(std::vector<int> widths, TableLines lines) {
+void TableWriter::Begin(std::vector<int> widths, TableLines lines, bool whole) {
     widths_ = std::move(widths);
+    whole_ = whole;
     column_ = 0;
     inRow_ = false;
     const int total = std::accumulate(widths_.begin(), widths_.end(), 0);
@@ -127,7 +128,7 @@ void TableWriter::Cell(std::string_view text, const CellLook& look) {
 
 void TableWriter::BeginCell(const CellLook& look) {
     OpenCell(look);
-    BeginParagraph(xml_, kCellStyles[static_cast<int>(look.kind)]);
+    BeginParagraph(xml_, kCellStyles[static_cast<int>(look.kind)], whole_ ? "<w:keepNext/>" : "");
 }
 
 void TableWriter::EndCell() { xml_ += "</w:p></w:tc>"; }

@@ -39,7 +39,8 @@ class TableWriter {
 public:
     explicit TableWriter(std::string& xml) : xml_(xml) {}
 
-    void Begin(std::vector<int> widths, TableLines lines);
+    // `whole`: on one page, and with the paragraph after it.
+    void Begin(std::vector<int> widths, TableLines lines, bool whole = false);
     // Ends the row before, if any. `header`: repeated at the top of each
     // page; `heightTwips` 0: as its text needs.
     void Row(bool header = false, int heightTwips = 0);
@@ -60,6 +61,7 @@ private:
     std::vector<int> widths_;
     std::size_t column_ = 0;
     bool inRow_ = false;
+    bool whole_ = false;
 };
 
 #endif

@@ -18,7 +18,7 @@ table { border-collapse: collapse; width: 100%; margin: 0.8mm 0 1mm; }
 th, td { border: 0.5pt solid #444; padding: 0.4mm 1.2mm; text-align: left; vertical-align: top; line-height: 1.15; }
 th { font-weight: bold; background: #eee; }
 thead { display: table-header-group; }
-tr, figure, .keep { break-inside: avoid; page-break-inside: avoid; }
+tr, figure, .keep, table.criteria { break-inside: avoid; page-break-inside: avoid; }
 .num { text-align: right; }
 .steps { table-layout: fixed; font-size: 9pt; }
 .steps td { border: none; border-bottom: 0.3pt dotted #888; padding: 0.2mm 1mm; }
