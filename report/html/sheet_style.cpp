@@ -34,6 +34,8 @@ tr, figure, .keep, table.criteria { break-inside: avoid; page-break-inside: avoi
 .summary .mark { width: 4mm; text-align: center; font-weight: bold; }
 /* The program's results keep to a line; the input's texts may wrap. */
 .summary td:nth-child(n+6) { white-space: nowrap; }
+/* A line number is never split, nor the two characters of 结论. */
+.summary td:nth-child(2), .summary th:last-child { white-space: nowrap; }
 .summary td.refused { white-space: normal; }
 tr.ng td { font-weight: bold; background: #ddd; }
 tr.ng, th { -webkit-print-color-adjust: exact; print-color-adjust: exact; }
