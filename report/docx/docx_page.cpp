@@ -75,8 +75,9 @@ void AppendInputs(std::string& xml, const BayPage& page) {
 void AppendSteps(std::string& xml, const std::vector<Step>& steps, const std::vector<int>& shares = kStepShares,
                  int width = kTextWidth, int halfPoints = kStepSize);
 
-// The sketches and their captions beside the inputs and the forces: the
-// room a page has.
+// The sketches and their captions beside the inputs and, for a design,
+// its forces: the room its page needs. A trial section's steps are its
+// page, at full width below.
 void AppendTop(std::string& xml, const BayPage& page, int& serial) {
     TableWriter layout(xml);
     layout.Begin({kSketchColumn, kTextWidth - kSketchColumn}, TableLines::None);
@@ -96,8 +97,10 @@ void AppendTop(std::string& xml, const BayPage& page, int& serial) {
     layout.EndBlockCell(false);
     layout.BeginBlockCell();
     AppendInputs(xml, page);
-    AppendParagraph(xml, "Heading3", page.stepsHeading);
-    AppendSteps(xml, page.steps, kTopStepShares, kTextWidth - kSketchColumn, kTopStepSize);
+    if (page.design) {
+        AppendParagraph(xml, "Heading3", page.stepsHeading);
+        AppendSteps(xml, page.steps, kTopStepShares, kTextWidth - kSketchColumn, kTopStepSize);
+    }
     layout.EndBlockCell(true);
     layout.End();
 }
@@ -210,7 +213,10 @@ void AppendPage(std::string& xml, const BayPage& page, int& serial) {
     EndParagraph(xml);
     AppendParagraph(xml, "ScopeLine", page.scopeLine);
     AppendTop(xml, page, serial);
-    if (page.design) {
+    if (!page.design) {
+        AppendParagraph(xml, "Heading3", page.stepsHeading);
+        AppendSteps(xml, page.steps);
+    } else {
         AppendParagraph(xml, "Heading3", page.propertiesHeading);
         AppendProperties(xml, page);
         AppendProse(xml, page.adopted);

@@ -188,13 +188,19 @@ void AppendPage(std::string& html, const BayPage& page, const RunningHead& head)
         AppendSketch(html, page.sectionSketch);
         html += "</div>\n";
     }
-    // The forces under the inputs, beside the sketches: the room a page has.
+    // A design's forces under the inputs, beside the sketches: the room its
+    // page needs. The trial section's steps are the page: at full width.
     html += "<div class=\"tables\">\n";
     AppendInputs(html, page);
-    AppendHeading(html, "h3", page.stepsHeading);
-    AppendSteps(html, page.steps);
-    html += "</div>\n</div>\n";
     if (page.design) {
+        AppendHeading(html, "h3", page.stepsHeading);
+        AppendSteps(html, page.steps);
+    }
+    html += "</div>\n</div>\n";
+    if (!page.design) {
+        AppendHeading(html, "h3", page.stepsHeading);
+        AppendSteps(html, page.steps);
+    } else {
         AppendHeading(html, "h3", page.propertiesHeading);
         AppendProperties(html, page);
         AppendParagraph(html, page.adopted);
