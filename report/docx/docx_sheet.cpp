@@ -1,5 +1,6 @@
 #include "report/docx/docx_sheet.h"
 
+#include "io/spool.h"
 #include "io/zip_writer.h"
 #include "report/docx/docx_page.h"
 #include "report/docx/docx_parts.h"
@@ -8,8 +9,6 @@
 #include <cerrno>
 
 namespace {
-
-constexpr std::size_t kCopyBlock = std::size_t{1} << 16;
 
 // The summary's columns in proportion, the mark's first, with sections
 // and without; 9 pt.
@@ -172,21 +171,12 @@ void DocxSheet::Write(std::FILE* file) {
 }
 
 void DocxSheet::Copy(std::FILE* from, const std::function<void(std::string_view)>& to) {
-    if (!failed_ && (std::fflush(from) != 0 || std::fseek(from, 0, SEEK_SET) != 0)) {
+    const auto take = [&](std::string_view block) {
+        to(block);
+        return !failed_;
+    };
+    if (!failed_ && !ReadSpool(from, take)) {
         Fail(errno);
-    }
-    std::string block(kCopyBlock, '\0');
-    while (!failed_) {
-        const std::size_t got = std::fread(&block[0], 1, kCopyBlock, from);
-        if (got > 0) {
-            to(std::string_view(block.data(), got));
-        }
-        if (got < kCopyBlock) {
-            if (std::ferror(from) != 0) {
-                Fail(errno);
-            }
-            break;
-        }
     }
 }
 

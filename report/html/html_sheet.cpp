@@ -1,5 +1,6 @@
 #include "report/html/html_sheet.h"
 
+#include "io/spool.h"
 #include "report/html/html_page.h"
 #include "report/html/html_text.h"
 #include "report/html/sheet_style.h"
@@ -7,8 +8,6 @@
 #include <cerrno>
 
 namespace {
-
-constexpr std::size_t kCopyBlock = std::size_t{1} << 16;
 
 void AppendTitleRow(std::string& html, const TitleRow& row) {
     html += "<tr><th>";
@@ -115,21 +114,13 @@ void HtmlSheet::EndSummary(const SummaryEnd& end) {
 }
 
 bool HtmlSheet::Finish(const TextList& scope) {
-    if (!failed_ && (std::fflush(spool_) != 0 || std::fseek(spool_, 0, SEEK_SET) != 0)) {
+    const auto copy = [this](std::string_view block) {
+        html_.assign(block.data(), block.size());
+        Write(sheet_);
+        return !failed_;
+    };
+    if (!failed_ && !ReadSpool(spool_, copy)) {
         Fail();
-    }
-    html_.resize(kCopyBlock);
-    while (!failed_) {
-        const std::size_t got = std::fread(&html_[0], 1, kCopyBlock, spool_);
-        if (got > 0 && std::fwrite(html_.data(), 1, got, sheet_) != got) {
-            Fail();
-        }
-        if (got < kCopyBlock) {
-            if (std::ferror(spool_) != 0) {
-                Fail();
-            }
-            break;
-        }
     }
     html_ = "<section class=\"closing keep\">\n";
     OpenRunning(html_, head_, scope.heading);
