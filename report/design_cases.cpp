@@ -13,7 +13,20 @@
 
 namespace {
 
-const char* const kForReference = "供参考：";
+// What a case is to the bay's design: its heading says so. A case kept
+// for reference shows its criteria only: the bay's page is the adopted
+// design's, and one page holds one worked case.
+enum class CaseRole { Adopted, ForReference, NoneAdopted };
+
+const char* HeadingOf(CaseRole role) {
+    switch (role) {
+        case CaseRole::Adopted: return "采用：";
+        case CaseRole::ForReference: return "供参考：";
+        case CaseRole::NoneAdopted: break;
+    }
+    return "";
+}
+
 const char* const kCriteriaOnly = "此工况仅供比较，只列验算结果，计算过程从略。";
 
 // How the sheet names and shows one criterion.
@@ -131,8 +144,6 @@ std::string Designation(const Section& section) {
 }
 
 // The steps and criteria of `check` on `section`, as its family works them out.
-// A case kept for reference shows its criteria only: the bay's page is the
-// adopted design's, and one page holds one worked case.
 void BuildCalculation(const BracingResults& r, const Section& section, const BayDesign& design,
                       const DesignCheck& check, bool withSteps, CaseReport& out) {
     const FamilySteps& family = StepsOf(design.family);
@@ -144,15 +155,15 @@ void BuildCalculation(const BracingResults& r, const Section& section, const Bay
     BuildCriteria(check, out);
 }
 
-void BuildCase(const char* heading, const char* title, const BracingResults& r, const BayDesign& design,
+void BuildCase(CaseRole role, const char* title, const BracingResults& r, const BayDesign& design,
                const DesignCase& c, CaseReport& out) {
     out = CaseReport();
-    out.title = std::string(heading) + title;
+    out.title = std::string(HeadingOf(role)) + title;
     if (!c.applies) {
         out.lead.push_back({Emphasis::Note, std::string(kNoCompressionCase) + "。"});
         return;
     }
-    const bool withSteps = heading != kForReference;
+    const bool withSteps = role != CaseRole::ForReference;
     if (!withSteps) {
         out.lead.push_back({Emphasis::Note, kCriteriaOnly});
     }
@@ -228,16 +239,16 @@ void BuildDesignCases(const BracingResults& r, const BayDesign& design, CaseRepo
     const char* compression = "按压杆设计";
     switch (design.adopted) {
         case AdoptedCase::Tension:
-            BuildCase("采用：", tension, r, design, design.tension, cases[0]);
-            BuildCase(kForReference, compression, r, design, design.compression, cases[1]);
+            BuildCase(CaseRole::Adopted, tension, r, design, design.tension, cases[0]);
+            BuildCase(CaseRole::ForReference, compression, r, design, design.compression, cases[1]);
             break;
         case AdoptedCase::Compression:
-            BuildCase("采用：", compression, r, design, design.compression, cases[0]);
-            BuildCase(kForReference, tension, r, design, design.tension, cases[1]);
+            BuildCase(CaseRole::Adopted, compression, r, design, design.compression, cases[0]);
+            BuildCase(CaseRole::ForReference, tension, r, design, design.tension, cases[1]);
             break;
         case AdoptedCase::None:
-            BuildCase("", tension, r, design, design.tension, cases[0]);
-            BuildCase("", compression, r, design, design.compression, cases[1]);
+            BuildCase(CaseRole::NoneAdopted, tension, r, design, design.tension, cases[0]);
+            BuildCase(CaseRole::NoneAdopted, compression, r, design, design.compression, cases[1]);
             break;
     }
 }
