@@ -5,7 +5,6 @@
 
 namespace {
 
-constexpr double kFontSize = kSketchFontSize;
 // Widths of a character, in font sizes: Latin digits and letters are
 // narrower than Chinese ones.
 constexpr double kNarrowWidth = 0.6;
@@ -16,9 +15,9 @@ double TextWidth(const std::string& text) {
     for (const char c : text) {
         const unsigned char u = static_cast<unsigned char>(c);
         if (u < 0x80) {
-            width += kNarrowWidth * kFontSize;
+            width += kNarrowWidth * kSketchFontSize;
         } else if ((u & 0xC0) != 0x80) {
-            width += kWideWidth * kFontSize;
+            width += kWideWidth * kSketchFontSize;
         }
     }
     return width;

@@ -72,8 +72,23 @@ void AppendInputs(std::string& xml, const BayPage& page) {
     table.End();
 }
 
+// "formula = numbers = result unit", and the clause.
 void AppendSteps(std::string& xml, const std::vector<Step>& steps, const std::vector<int>& shares = kStepShares,
-                 int width = kTextWidth, int halfPoints = kStepSize);
+                 int width = kTextWidth, int halfPoints = kStepSize) {
+    TableWriter table(xml);
+    table.Begin(ColumnWidths(shares, 4, width), TableLines::Dotted);
+    const RunLook look = Sized(halfPoints);
+    CellLook text;
+    text.run = look;
+    for (const Step& step : steps) {
+        table.Row();
+        table.Cell(step.formula, text);
+        table.Cell(step.numbers.empty() ? std::string() : "= " + step.numbers, text);
+        table.Cell("= " + step.result + (step.unit.empty() ? "" : " " + step.unit), Number(halfPoints));
+        table.Cell(step.clause, Clause());
+    }
+    table.End();
+}
 
 // The sketches and their captions beside the inputs and, for a design,
 // its forces: the room its page needs. A trial section's steps are its
@@ -105,23 +120,6 @@ void AppendTop(std::string& xml, const BayPage& page, int& serial) {
     layout.End();
 }
 
-// "formula = numbers = result unit", and the clause.
-void AppendSteps(std::string& xml, const std::vector<Step>& steps, const std::vector<int>& shares, int width,
-                 int halfPoints) {
-    TableWriter table(xml);
-    table.Begin(ColumnWidths(shares, 4, width), TableLines::Dotted);
-    const RunLook look = Sized(halfPoints);
-    CellLook text;
-    text.run = look;
-    for (const Step& step : steps) {
-        table.Row();
-        table.Cell(step.formula, text);
-        table.Cell(step.numbers.empty() ? std::string() : "= " + step.numbers, text);
-        table.Cell("= " + step.result + (step.unit.empty() ? "" : " " + step.unit), Number(halfPoints));
-        table.Cell(step.clause, Clause());
-    }
-    table.End();
-}
 
 void AppendCriteria(std::string& xml, const CaseReport& c) {
     TableWriter table(xml);

@@ -14,7 +14,6 @@ constexpr double kEmuPerMillimetre = 36000.0;
 constexpr double kEmuPerPoint = 12700.0;
 constexpr double kEmuPerTwip = 635.0;
 constexpr double kSketchWidthMm = 62.0;  // as the HTML sheet's
-constexpr double kFontSize = kSketchFontSize;
 
 // Line widths in drawing units by the line's kind, as the HTML sheet's style.
 struct LineWeight {
@@ -136,8 +135,8 @@ public:
         const double from = middle ? along - mark.fitLength / 2.0 : end ? along - mark.fitLength : along;
         // The line of text sits on the anchor's baseline: 1.05 font sizes
         // above it, 0.35 below.
-        const double across = mark.upwards ? mark.x[0] - 1.05 * kFontSize : mark.y[0] - 1.05 * kFontSize;
-        const double thickness = 1.4 * kFontSize;
+        const double across = mark.upwards ? mark.x[0] - 1.05 * kSketchFontSize : mark.y[0] - 1.05 * kSketchFontSize;
+        const double thickness = 1.4 * kSketchFontSize;
         if (mark.upwards) {
             Open("Label", "<wps:cNvSpPr txBox=\"1\"/>", across, from, thickness, mark.fitLength, "");
         } else {
@@ -148,7 +147,7 @@ public:
                 "<wps:txbx><w:txbxContent>";
         BeginParagraph(xml_, "", justified);
         RunLook look;
-        look.halfPoints = static_cast<int>(std::lround(2.0 * kFontSize * emu_ / kEmuPerPoint));
+        look.halfPoints = static_cast<int>(std::lround(2.0 * kSketchFontSize * emu_ / kEmuPerPoint));
         if (mark.squeezed) {
             look.fitTwips = static_cast<int>(std::lround(mark.fitLength * emu_ / kEmuPerTwip));
             look.fitId = ++serial_;

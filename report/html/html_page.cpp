@@ -171,9 +171,7 @@ void AppendPage(std::string& html, const BayPage& page, const RunningHead& head)
     AppendPlain(bay, page.headingWord);
     AppendText(bay, page.title);
     OpenRunning(html, head, bay);
-    html += "<h2>";
-    AppendPlain(html, page.headingWord);
-    AppendText(html, page.title);
+    html += "<h2>" + bay;
     if (!page.lineNote.empty()) {
         AppendCell(html, "small", page.lineNote, " class=\"line\"");
     }
@@ -190,16 +188,18 @@ void AppendPage(std::string& html, const BayPage& page, const RunningHead& head)
     }
     // A design's forces under the inputs, beside the sketches: the room its
     // page needs. The trial section's steps are the page: at full width.
+    const auto appendForces = [&] {
+        AppendHeading(html, "h3", page.stepsHeading);
+        AppendSteps(html, page.steps);
+    };
     html += "<div class=\"tables\">\n";
     AppendInputs(html, page);
     if (page.design) {
-        AppendHeading(html, "h3", page.stepsHeading);
-        AppendSteps(html, page.steps);
+        appendForces();
     }
     html += "</div>\n</div>\n";
     if (!page.design) {
-        AppendHeading(html, "h3", page.stepsHeading);
-        AppendSteps(html, page.steps);
+        appendForces();
     } else {
         AppendHeading(html, "h3", page.propertiesHeading);
         AppendProperties(html, page);
